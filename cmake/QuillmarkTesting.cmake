@@ -1,0 +1,44 @@
+# quillmark_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI] [WEB])
+#
+# Builds one GoogleTest executable and registers its tests with CTest.
+# GUI tests run on Qt's offscreen platform; WEB tests also get the Chromium
+# flags that let Qt WebEngine run headless (and as root) in CI.
+function(quillmark_add_test name)
+    if(NOT QUILLMARK_BUILD_TESTS)
+        return()
+    endif()
+    cmake_parse_arguments(PARSE_ARGV 1 arg "GUI;WEB" "" "SOURCES;LIBS")
+    add_executable(${name} ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest GTest::gmock)
+    if(NOT arg_SOURCES MATCHES "main\\.cpp")
+        target_link_libraries(${name} PRIVATE GTest::gtest_main)
+    endif()
+    set(env "")
+    if(arg_GUI OR arg_WEB)
+        list(APPEND env "QT_QPA_PLATFORM=offscreen")
+    endif()
+    if(arg_WEB)
+        list(APPEND env
+            "QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox --disable-gpu --disable-background-networking --disable-component-update"
+            "QTWEBENGINE_DISABLE_SANDBOX=1")
+    endif()
+    if(QUILLMARK_SANITIZE)
+        list(APPEND env
+            "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0"
+            "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+    endif()
+    # One CTest entry per executable: listing the cases of a GUI test would
+    # already need a platform plugin at discovery time.
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
+endfunction()
+
+# quillmark_add_benchmark(<name> SOURCES <files...> LIBS <targets...>)
+function(quillmark_add_benchmark name)
+    if(NOT QUILLMARK_BUILD_BENCHMARKS)
+        return()
+    endif()
+    cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBS")
+    add_executable(${name} ${arg_SOURCES})
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} benchmark::benchmark benchmark::benchmark_main)
+endfunction()

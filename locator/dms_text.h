@@ -1,0 +1,71 @@
+// Coordinate texts in degrees-minutes-seconds notation, such as 113°15'53.76"E,
+// and the one rule by which the program reads an integer from text.
+//
+// Texts are UTF-8 and every position counts code points: the degree sign
+// U+00B0 is one character. No operation splits a multi-byte sequence, and
+// invalid UTF-8 is carried through byte by byte without harm.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace quillmark {
+
+// A text that ParseInteger rejects. what() is "'<text>' is not a valid integer
+// value" with the whole text, unchanged.
+class InvalidInteger : public std::runtime_error {
+public:
+    explicit InvalidInteger(std::string_view text);
+    const std::string& text() const noexcept { return m_text; }
+
+private:
+    std::string m_text;
+};
+
+// Leading spaces (code 32 only), at most one sign, then decimal digits within
+// the int32 range, or hexadecimal after "$", "x", "X" or "0x" (32 bits, read as
+// two's complement: "$FFFFFFFF" is -1). Throws InvalidInteger otherwise.
+std::int32_t ParseInteger(std::string_view text);
+
+// True when the text without its leading and trailing Blanks (codes 0..32) is
+// a non-empty run of the digits 0-9.
+bool IsDigitText(std::string_view text);
+
+// Decimal digits with a leading "-" for negative numbers; 0 gives "0".
+std::string DecimalText(std::int32_t n);
+
+// The text without leading and trailing Blanks (codes 0..32).
+std::string TrimBlanks(std::string_view text);
+// The text without leading Blanks.
+std::string TrimLeadingBlanks(std::string_view text);
+
+// The component before the degree sign (0..179), between the degree sign and the
+// minute mark (0..59), or between the minute mark and the second mark or "."
+// (0..59). Nothing when the part is not a digit text or out of range; throws
+// InvalidInteger for a digit text that ParseInteger rejects (trailing Blanks,
+// beyond int32).
+std::optional<std::int32_t> ExtractDegrees(std::string_view t);
+std::optional<std::int32_t> ExtractMinutes(std::string_view t);
+std::optional<std::int32_t> ExtractSeconds(std::string_view t);
+
+// Whether the text contains `first` and whether it contains `second`.
+struct HemisphereLetters {
+    bool First;
+    bool Second;
+};
+HemisphereLetters FindHemisphereLetters(std::string_view t, char first, char second);
+
+// The trimmed text with one component replaced by `degrees`, `minutes` or
+// `seconds` exactly as given (the seconds' fraction goes with them).
+std::string ReplaceDegrees(std::string_view t, std::string_view degrees);
+std::string ReplaceMinutes(std::string_view t, std::string_view minutes);
+std::string ReplaceSeconds(std::string_view t, std::string_view seconds);
+
+// The trimmed text with the first `first` and then the first `second` removed
+// and `letter` appended.
+std::string SetHemisphereLetter(std::string_view t, char letter, char first, char second);
+
+}  // namespace quillmark
