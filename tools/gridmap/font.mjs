@@ -73,7 +73,9 @@ export function drawText(font, text, x, y, colour, put) {
         const rows = font.glyphs[ch];
         if (!rows) throw new Error(`no glyph for ${ch}`);
         rows.forEach((row, dy) => {
-            for (let dx = 0; dx < row.length; ++dx) if (row[dx] === '#') put(x + dx, y + dy, colour);
+            for (let dx = 0; dx < row.length; ++dx) {
+                if (row[dx] === '#') put(x + dx, y + dy, colour);
+            }
         });
         x += font.width + font.spacing;
     }

@@ -4,8 +4,10 @@
 // Usage: node generate.mjs [output.png]   (default: ../../assets/gridmap.png)
 //
 // The coastlines are Natural Earth's 1:50m countries (public domain) as packaged by
-// world-atlas; world-countries tells which part of the world each country belongs to.
-// Everything is drawn with integer pixel sampling, so the same inputs give the same bytes.
+// world-atlas; world-countries tells which part of the world each country lies in. Land is
+// sampled at pixel centres by a scanline fill, without anti-aliasing: islands too small to see
+// are left out and narrow ones are traced along their coasts. Nothing depends on time or
+// chance, so the same packages give the same bytes.
 
 import { createRequire } from 'node:module';
 import { writeFileSync } from 'node:fs';
@@ -51,7 +53,9 @@ const EQUATOR_Y = 157;
 
 const verticalLineX = (k) => MAP_LEFT + 32 * k; // k = 0..18, longitude -180 + 20k
 // Pixel row of the horizontal grid line at lat, a multiple of 10 degrees.
-const horizontalLineY = (lat) => (lat >= 50 ? MAP_TOP + ((90 - lat) / 10) * 16 : 93 + ((40 - lat) / 10) * 16);
+const horizontalLineY = (lat) =>
+    lat >= 50 ? MAP_TOP + ((90 - lat) / 10) * 16 : 93 + ((40 - lat) / 10) * 16;
+const inMap = (x, y) => x >= MAP_LEFT && x <= MAP_RIGHT && y >= MAP_TOP && y <= MAP_BOTTOM;
 
 // Latitude of the centre of pixel row y, linear within each 10 degree band so that every
 // coastline stays in the field row it belongs to.
@@ -126,6 +130,27 @@ function pixelArea(polygon) {
     return 2 * largest - areas.reduce((sum, a) => sum + a, 0);
 }
 
+// Sets every pixel that the rings of polygon pass through: narrow islands that sampling at
+// pixel centres would break into specks stay whole.
+function trace(polygon, mask) {
+    for (const ring of polygon) {
+        for (let j = 0, n = ring.length; j < n; ++j) {
+            const [lon0, lat0] = ring[j];
+            const [lon1, lat1] = ring[(j + 1) % n];
+            const x0 = pixelX(lon0);
+            const y0 = pixelY(lat0);
+            const length = Math.max(Math.abs(pixelX(lon1) - x0), Math.abs(pixelY(lat1) - y0));
+            const steps = Math.ceil(4 * length) + 1;
+            for (let k = 0; k <= steps; ++k) {
+                const t = k / steps;
+                const x = Math.floor(pixelX(lon0 + t * (lon1 - lon0)));
+                const y = Math.floor(pixelY(lat0 + t * (lat1 - lat0)));
+                if (inMap(x, y)) mask[y * WIDTH + x] = 1;
+            }
+        }
+    }
+}
+
 // Scanline fill of one polygon (even-odd over its rings) into mask, sampling pixel centres.
 function rasterise(polygon, mask) {
     let latMin = Infinity;
@@ -159,29 +184,74 @@ function rasterise(polygon, mask) {
 
 // Islands below this many square pixels are left out: they would only be specks.
 const MIN_ISLAND_AREA = 1.5;
+// Islands below this many square pixels are also traced along their coasts.
+const MAX_TRACED_AREA = 40;
+// After sampling, land or water patches of fewer pixels than this are taken away (slivers of
+// narrow islands, one-pixel gaps in narrow straits), which keeps coasts free of noise.
+const MIN_PATCH_PIXELS = 3;
+
+// Flips every 4-connected patch of value `from` smaller than MIN_PATCH_PIXELS in mask.
+function removeSpecks(mask, from) {
+    const seen = new Uint8Array(mask.length);
+    for (let start = 0; start < mask.length; ++start) {
+        const inside = inMap(start % WIDTH, Math.floor(start / WIDTH));
+        if (seen[start] || mask[start] !== from || !inside) continue;
+        const patch = [start];
+        seen[start] = 1;
+        for (let k = 0; k < patch.length; ++k) {
+            const i = patch[k];
+            const x = i % WIDTH;
+            const y = Math.floor(i / WIDTH);
+            const neighbours = [
+                [x - 1, y],
+                [x + 1, y],
+                [x, y - 1],
+                [x, y + 1],
+            ];
+            for (const [nx, ny] of neighbours) {
+                const n = ny * WIDTH + nx;
+                if (inMap(nx, ny) && !seen[n] && mask[n] === from) {
+                    seen[n] = 1;
+                    patch.push(n);
+                }
+            }
+        }
+        if (patch.length < MIN_PATCH_PIXELS) for (const i of patch) mask[i] = 1 - from;
+    }
+}
 
 function drawLand(image) {
     const byNumber = new Map(countries.map((c) => [c.ccn3, c]));
     const fills = new Map(); // colour name -> mask
     const outline = new Uint8Array(WIDTH * HEIGHT);
     const dropped = [];
+    const traced = [];
     const { features } = feature(topology, topology.objects.countries);
     for (const f of features) {
         const name = f.properties.name;
-        const fill = region(byNumber.get(f.id), name);
-        const polygons = f.geometry.type === 'Polygon' ? [f.geometry.coordinates] : f.geometry.coordinates;
+        const { type, coordinates } = f.geometry;
+        const polygons = type === 'Polygon' ? [coordinates] : coordinates;
         for (const polygon of polygons) {
+            const fill = region(byNumber.get(f.id), name, polygon);
             const copies = mapCopies(polygon);
             const area = pixelArea(copies[0]);
             if (area < MIN_ISLAND_AREA) {
                 dropped.push(name);
                 continue;
             }
-            if (fill !== Fill.outline && !fills.has(fill)) fills.set(fill, new Uint8Array(WIDTH * HEIGHT));
+            if (fill !== Fill.outline && !fills.has(fill)) {
+                fills.set(fill, new Uint8Array(WIDTH * HEIGHT));
+            }
             const mask = fill === Fill.outline ? outline : fills.get(fill);
             for (const copy of copies) rasterise(copy, mask);
+            if (area < MAX_TRACED_AREA) traced.push([copies, mask]);
         }
     }
+    for (const mask of [...fills.values(), outline]) {
+        removeSpecks(mask, 1);
+        removeSpecks(mask, 0);
+    }
+    for (const [copies, mask] of traced) for (const copy of copies) trace(copy, mask);
     for (const [fill, mask] of fills) {
         mask.forEach((v, i) => {
             if (v) image.set(i % WIDTH, Math.floor(i / WIDTH), Colour[fill]);
@@ -192,8 +262,9 @@ function drawLand(image) {
         for (let x = MAP_LEFT; x <= MAP_RIGHT; ++x) {
             const i = y * WIDTH + x;
             if (!outline[i]) continue;
-            const edge = !outline[i - 1] || !outline[i + 1] || !outline[i - WIDTH] || !outline[i + WIDTH];
-            if (edge) image.set(x, y, Colour.background);
+            const inner =
+                outline[i - 1] && outline[i + 1] && outline[i - WIDTH] && outline[i + WIDTH];
+            if (!inner) image.set(x, y, Colour.background);
         }
     }
     return dropped;
@@ -248,7 +319,8 @@ function drawLabels(image) {
     const put = (x, y, colour) => image.set(x, y, colour);
     for (let g = 0; g < 18; ++g) {
         for (let m = 0; m < 18; ++m) {
-            drawText(FONT_SMALL, letter(g) + letter(m), cellLeft(g) + 11, cellTop(m) + 6, Colour.background, put);
+            const name = letter(g) + letter(m);
+            drawText(FONT_SMALL, name, cellLeft(g) + 11, cellTop(m) + 6, Colour.background, put);
         }
     }
     const band = FONT_BAND;
@@ -287,11 +359,12 @@ function drawMap() {
 // 8-bit RGB without alpha or palette (PNG colour type 2).
 function encodePng(image) {
     const png = { width: image.width, height: image.height, data: image.data };
-    return PNG.sync.write(png, { colorType: 2, inputColorType: 2, inputHasAlpha: false, deflateLevel: 9 });
+    const options = { colorType: 2, inputColorType: 2, inputHasAlpha: false, deflateLevel: 9 };
+    return PNG.sync.write(png, options);
 }
 
 const here = dirname(fileURLToPath(import.meta.url));
 const output = resolve(process.argv[2] ?? resolve(here, '../../assets/gridmap.png'));
 const { image, dropped } = drawMap();
 writeFileSync(output, encodePng(image));
-console.log(`wrote ${output}; ${dropped.length} islands under ${MIN_ISLAND_AREA} square pixels left out`);
+console.log(`wrote ${output}; left out ${dropped.length} islands under ${MIN_ISLAND_AREA} px²`);

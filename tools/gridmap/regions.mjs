@@ -25,9 +25,19 @@ const UNNUMBERED = new Map([
     ['Indian Ocean Ter.', Fill.outline],
 ]);
 
-// country: a world-countries record (or undefined); name: the Natural Earth name.
+// Mainland that a country of another continent holds, with a box (west, south, east, north,
+// in degrees) around it: it takes the colour of the continent it lies on.
+const OVERSEAS = [{ code: 'FRA', box: [-56, 1, -50, 7], fill: Fill.southAmerica }]; // French Guiana
+
+const inside = (polygon, [west, south, east, north]) =>
+    polygon[0].every(([lon, lat]) => lon >= west && lon <= east && lat >= south && lat <= north);
+
+// country: a world-countries record (or undefined); name: the Natural Earth name; polygon: one
+// piece of the country's land as GeoJSON rings.
 // Throws for a shape it cannot place, so that a data update cannot silently drop land.
-export function region(country, name) {
+export function region(country, name, polygon) {
+    const overseas = OVERSEAS.find((o) => o.code === country?.cca3 && inside(polygon, o.box));
+    if (overseas) return overseas.fill;
     if (!country) {
         if (UNNUMBERED.has(name)) return UNNUMBERED.get(name);
         throw new Error(`no region for ${name}`);
