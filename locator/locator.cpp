@@ -24,8 +24,12 @@ AxisCells CellsOf(double degrees, long double fieldWidth) {
     const int field = static_cast<int>(a);
     const double a2 = static_cast<double>((static_cast<long double>(a) - field) * 10.0L);
     const int square = static_cast<int>(a2);
-    // Not stored as a double: truncated straight from the extended value.
-    const int subsquare = static_cast<int>((static_cast<long double>(a2) - square) * 24.0L);
+    // Not stored as a double: truncated straight from the extended value. A
+    // direct long double to int conversion reloads the x87 control word, which is
+    // slow; the nearest double truncates alike unless it rounded up to an integer.
+    const long double a3 = (static_cast<long double>(a2) - square) * 24.0L;
+    int subsquare = static_cast<int>(static_cast<double>(a3));
+    if (subsquare > a3) --subsquare;
     return {field, square, subsquare};
 }
 
