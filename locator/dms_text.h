@@ -45,9 +45,9 @@ std::string TrimLeadingBlanks(std::string_view text);
 // The component before the degree sign (0..179), between the degree sign and the
 // minute mark (0..59), or between the minute mark and the second mark or "."
 // (0..59), read from a text whose leading Blanks are already gone. Nothing when
-// a mark the component lies between is missing, or the part is not a digit text or
-// out of range; throws InvalidInteger for a digit text that ParseInteger rejects
-// (trailing Blanks, leading Blanks other than spaces, beyond int32).
+// the part is not a digit text or is out of range, or when a mark that bounds it
+// is missing (the degree sign; it and the minute mark; the minute and second
+// marks). Throws InvalidInteger for a digit text that ParseInteger rejects.
 std::optional<std::int32_t> ExtractDegrees(std::string_view t);
 std::optional<std::int32_t> ExtractMinutes(std::string_view t);
 std::optional<std::int32_t> ExtractSeconds(std::string_view t);
