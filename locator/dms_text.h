@@ -44,14 +44,16 @@ std::string TrimLeadingBlanks(std::string_view text);
 
 // The component before the degree sign (0..179), between the degree sign and the
 // minute mark (0..59), or between the minute mark and the second mark or "."
-// (0..59). Nothing when the part is not a digit text or out of range; throws
-// InvalidInteger for a digit text that ParseInteger rejects (trailing Blanks,
-// beyond int32).
+// (0..59), read from a text whose leading Blanks are already gone. Nothing when
+// the part is not a digit text or is out of range, or when a mark that bounds it
+// is missing (the degree sign; it and the minute mark; the minute and second
+// marks). Throws InvalidInteger for a digit text that ParseInteger rejects.
 std::optional<std::int32_t> ExtractDegrees(std::string_view t);
 std::optional<std::int32_t> ExtractMinutes(std::string_view t);
 std::optional<std::int32_t> ExtractSeconds(std::string_view t);
 
-// Whether the text contains `first` and whether it contains `second`.
+// Whether the text contains `first` and whether it contains `second`. Letters
+// are ASCII; a byte above 127 is never found.
 struct HemisphereLetters {
     bool First;
     bool Second;
@@ -59,13 +61,15 @@ struct HemisphereLetters {
 HemisphereLetters FindHemisphereLetters(std::string_view t, char first, char second);
 
 // The trimmed text with one component replaced by `degrees`, `minutes` or
-// `seconds` exactly as given (the seconds' fraction goes with them).
+// `seconds` exactly as given (the seconds' fraction goes with them). When a mark
+// that bounds the component is missing, the trimmed text comes back unchanged.
 std::string ReplaceDegrees(std::string_view t, std::string_view degrees);
 std::string ReplaceMinutes(std::string_view t, std::string_view minutes);
 std::string ReplaceSeconds(std::string_view t, std::string_view seconds);
 
 // The trimmed text with the first `first` and then the first `second` removed
-// and `letter` appended.
+// and `letter` appended. A byte above 127 is neither removed nor appended, so
+// valid UTF-8 stays valid.
 std::string SetHemisphereLetter(std::string_view t, char letter, char first, char second);
 
 }  // namespace quillmark

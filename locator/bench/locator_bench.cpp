@@ -1,0 +1,79 @@
+#include <benchmark/benchmark.h>
+
+#include <optional>
+
+#include "locator/dms_text.h"
+#include "locator/locator.h"
+
+namespace {
+
+using namespace quillmark;
+
+void BM_ComputeLocator(benchmark::State& state) {
+    LocatorInput input{113, 15, 53, false, 23, 6, 32, false};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(input);
+        auto outcome = ComputeLocator(input);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(BM_ComputeLocator);
+
+void BM_ComputeLocatorOutOfRange(benchmark::State& state) {
+    LocatorInput input{180, 0, 0, false, 23, 6, 32, false};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(input);
+        auto outcome = ComputeLocator(input);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(BM_ComputeLocatorOutOfRange);
+
+void BM_ParseInteger(benchmark::State& state, std::string_view text) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(text);
+        benchmark::DoNotOptimize(ParseInteger(text));
+    }
+}
+BENCHMARK_CAPTURE(BM_ParseInteger, decimal, std::string_view("113"));
+BENCHMARK_CAPTURE(BM_ParseInteger, negative_padded, std::string_view("  -2147483648"));
+BENCHMARK_CAPTURE(BM_ParseInteger, hexadecimal, std::string_view("$7FFFFFFF"));
+
+void BM_ParseIntegerRejected(benchmark::State& state) {
+    std::string_view text = "12 ";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(text);
+        try {
+            ParseInteger(text);
+        } catch (const InvalidInteger& e) {
+            benchmark::DoNotOptimize(e.what());
+        }
+    }
+}
+BENCHMARK(BM_ParseIntegerRejected);
+
+// What reading a coordinate text box costs: trim, then the three components
+// and the hemisphere letters.
+void BM_ReadDmsText(benchmark::State& state) {
+    const std::string box = "113°15'53.76\"E";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(box.data());
+        const std::string t = TrimLeadingBlanks(box);
+        benchmark::DoNotOptimize(ExtractDegrees(t));
+        benchmark::DoNotOptimize(ExtractMinutes(t));
+        benchmark::DoNotOptimize(ExtractSeconds(t));
+        benchmark::DoNotOptimize(FindHemisphereLetters(t, 'E', 'W'));
+    }
+}
+BENCHMARK(BM_ReadDmsText);
+
+void BM_ReplaceSeconds(benchmark::State& state) {
+    const std::string box = "113°15'53.76\"E";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(box.data());
+        benchmark::DoNotOptimize(ReplaceSeconds(box, "54"));
+    }
+}
+BENCHMARK(BM_ReplaceSeconds);
+
+}  // namespace
