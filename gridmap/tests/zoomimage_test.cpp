@@ -205,6 +205,22 @@ TEST_F(ZoomImageTest, ShowsTheMapOneToOneAnd2x2At200Percent) {
     }
 }
 
+TEST_F(ZoomImageTest, ScaledScreensShowSharpPixelBlocks) {
+    QImage screen(696, 270, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(1.5);
+    view->render(&screen);
+    int blended = 0;
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0; x < screen.width(); ++x) {
+            const QColor c = screen.pixelColor(x, y);
+            blended += !quillmark::testing::IsGridMapColor(
+                Rgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                    static_cast<std::uint8_t>(c.blue())});
+        }
+    }
+    EXPECT_EQ(blended, 0);
+}
+
 TEST_F(ZoomImageTest, DrawingShowsAfterRefreshViewFromTheEventLoop) {
     const QColor before = screenPixel(0, 0);
     view->Bitmap().Canvas().Rectangle(340, 70, 345, 75);
