@@ -1,0 +1,3 @@
+#include "gridmap/zoomimage.h"
+
+TZoomImage::TZoomImage(QWidget* parent) : TZoomImageView(parent) {}
