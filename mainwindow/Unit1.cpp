@@ -145,6 +145,7 @@ void TForm1::showCentred() {
     move(screen.x() + (screen.width() - outer.width()) / 2,
          screen.y() + (screen.height() - outer.height()) / 2);
     show();
+    activateWindow();
 }
 
 void TForm1::createWindowControls() {

@@ -264,6 +264,14 @@ TEST_F(Form1Test, CaptionsFitTheirControls) {
     }
     for (auto* button : form->findChildren<RadioButton*>())
         EXPECT_LE(button->sizeHint().width(), button->width()) << qPrintable(button->objectName());
+    for (TextBox* box : {form->EditLon, form->EditLat}) {
+        const QFontMetrics metrics(box->font());
+        EXPECT_LE(metrics.horizontalAdvance(box->text()), box->width() - 8)
+            << qPrintable(box->objectName()) << " scrolls its start-up text";
+    }
+    const QFontMetrics result(form->EditResult->font());
+    EXPECT_LE(result.horizontalAdvance("OL63PC"), form->EditResult->width() - 8);
+    EXPECT_LE(result.height(), form->EditResult->height() - 4);
     const QFontMetrics window(form->font());
     EXPECT_NEAR(window.ascent() + window.descent(), 13, 1) << "the layout's font height";
 }
