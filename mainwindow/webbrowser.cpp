@@ -13,25 +13,24 @@ bool WebBrowser::hasPage() const {
     return findChild<QWebEnginePage*>(QString(), Qt::FindDirectChildrenOnly) != nullptr;
 }
 
-void WebBrowser::showEvent(QShowEvent* event) {
-    if (hasPage())
-        QWebEngineView::showEvent(event);
-    else
-        QWidget::showEvent(event);
-}
+// Each event goes to QWebEngineView once the page exists, else to QWidget.
+#define QUILLMARK_PAGE_ONLY(Handler, Event)  \
+    void WebBrowser::Handler(Event* event) { \
+        if (hasPage())                       \
+            QWebEngineView::Handler(event);  \
+        else                                 \
+            QWidget::Handler(event);         \
+    }
 
-void WebBrowser::hideEvent(QHideEvent* event) {
-    if (hasPage())
-        QWebEngineView::hideEvent(event);
-    else
-        QWidget::hideEvent(event);
-}
+QUILLMARK_PAGE_ONLY(showEvent, QShowEvent)
+QUILLMARK_PAGE_ONLY(hideEvent, QHideEvent)
+QUILLMARK_PAGE_ONLY(closeEvent, QCloseEvent)
+QUILLMARK_PAGE_ONLY(contextMenuEvent, QContextMenuEvent)
+QUILLMARK_PAGE_ONLY(dragEnterEvent, QDragEnterEvent)
+QUILLMARK_PAGE_ONLY(dragLeaveEvent, QDragLeaveEvent)
+QUILLMARK_PAGE_ONLY(dragMoveEvent, QDragMoveEvent)
+QUILLMARK_PAGE_ONLY(dropEvent, QDropEvent)
 
-void WebBrowser::contextMenuEvent(QContextMenuEvent* event) {
-    if (hasPage())
-        QWebEngineView::contextMenuEvent(event);
-    else
-        QWidget::contextMenuEvent(event);
-}
+#undef QUILLMARK_PAGE_ONLY
 
 }  // namespace quillmark

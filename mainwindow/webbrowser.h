@@ -18,11 +18,16 @@ public:
     bool hasPage() const;
 
 protected:
-    // QWebEngineView creates its page on the first show, hide and context
-    // menu; a blank view skips them.
+    // QWebEngineView creates its page on the first of these events; a blank
+    // view handles them as a plain widget.
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };
 
 }  // namespace quillmark

@@ -226,6 +226,7 @@ TEST_F(Form1Test, TabAndShiftTabFollowTheTabOrder) {
     QTest::keyClick(form->Edit3, Qt::Key_Tab);
     EXPECT_EQ(focused(), form->RadioButton3) << "the tab stop moves with the check";
     form->RadioButton4->check();
+    EXPECT_FALSE(form->WebBrowser1->hasPage()) << "focus alone starts no renderer";
 }
 
 TEST_F(Form1Test, ErrorInAHandlerIsShownAndTheSettingHandlerGoesOn) {
