@@ -1,0 +1,278 @@
+#include "mainwindow/Unit1.h"
+
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+#include <QTimer>
+
+#include "mainwindow/application.h"
+#include "mainwindow/dispatch.h"
+#include "mainwindow/label.h"
+#include "mainwindow/panel.h"
+#include "mainwindow/radiobutton.h"
+#include "mainwindow/spincontrol.h"
+#include "mainwindow/textbox.h"
+#include "mainwindow/webbrowser.h"
+
+namespace quillmark {
+
+namespace {
+
+const QColor kMaroon(128, 0, 0);
+const QColor kGreen(0, 128, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kWhite(255, 255, 255);
+// The window-frame colour of the classic desktop schemes.
+const QColor kWindowFrame(0, 0, 0);
+
+const QString kMakerHost = QStringLiteral("www.brellwick.com");
+
+template <class Control>
+Control* makeControl(QWidget* parent, const char* name, int left, int top, int width, int height) {
+    auto* control = new Control(parent);
+    control->setObjectName(QString::fromLatin1(name));
+    setControlBounds(control, left, top, width, height);
+    return control;
+}
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette p = widget->palette();
+    p.setColor(QPalette::WindowText, color);
+    p.setColor(QPalette::Text, color);
+    widget->setPalette(p);
+}
+
+Label* createLabel(QWidget* parent, const char* name, int left, int top, int width, int height,
+                   const QString& caption) {
+    auto* label = makeControl<Label>(parent, name, left, top, width, height);
+    label->setText(caption);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+Label* createMaroonLabel(QWidget* parent, const char* name, int left, int top, int width,
+                         const QString& caption) {
+    auto* label = createLabel(parent, name, left, top, width, 13, caption);
+    setTextColor(label, kMaroon);
+    return label;
+}
+
+// "度:", "分:", "秒:" are drawn a little larger than the window font.
+Label* createUnitLabel(QWidget* parent, const char* name, int left, int top,
+                       const QString& caption) {
+    auto* label = createLabel(parent, name, left, top, 15, 16, caption);
+    label->setFont(LayoutFont(13));
+    return label;
+}
+
+QGroupBox* createGroupBox(QWidget* parent, const char* name, int left, int top, int width,
+                          int height, const QString& caption) {
+    auto* box = makeControl<QGroupBox>(parent, name, left, top, width, height);
+    box->setTitle(caption);
+    box->setFocusPolicy(Qt::NoFocus);
+    return box;
+}
+
+TextBox* createTextBox(QWidget* parent, const char* name, int left, int top, int width, int height,
+                       const QString& text) {
+    auto* box = makeControl<TextBox>(parent, name, left, top, width, height);
+    box->setText(text);
+    box->setFocusPolicy(Qt::StrongFocus);
+    return box;
+}
+
+SpinControl* createSpinControl(QWidget* parent, const char* name, int left, int top, int maximum,
+                               int position) {
+    auto* spin = makeControl<SpinControl>(parent, name, left, top, 16, 21);
+    spin->setMaximum(maximum);
+    spin->setPosition(position);
+    return spin;
+}
+
+RadioButton* createRadioButton(QWidget* parent, const char* name, int left, int top,
+                               const QString& caption, const QString& hint, bool checked) {
+    auto* button = makeControl<RadioButton>(parent, name, left, top, 47, 17);
+    button->setText(caption);
+    button->setHint(hint);
+    button->setInitialChecked(checked);
+    return button;
+}
+
+QTimer* createTimer(QObject* owner, const char* name, int interval) {
+    auto* timer = new QTimer(owner);
+    timer->setObjectName(QString::fromLatin1(name));
+    timer->setInterval(interval);
+    return timer;
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromUtf8(kProductName));
+    setWindowIcon(WindowIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(619, 398);
+    setFont(LayoutFont(11));
+
+    createWindowControls();
+    createCoordinateTexts();
+    createResult();
+    createLongitudeGroup();
+    createLatitudeGroup();
+    createWebPanels();
+    Timer1 = createTimer(this, "Timer1", 3000);
+    Timer2 = createTimer(this, "Timer2", 3500);
+
+    tieSpinControls();
+    Dispatch([this] { FormCreate(); });
+
+    // The first control in tab order; activating the window keeps the
+    // selection made here.
+    EditLon->setFocus(Qt::OtherFocusReason);
+    EditLon->selectAll();
+}
+
+void TForm1::FormCreate() {}
+
+void TForm1::showCentred() {
+    const QRect screen =
+        (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->geometry();
+    const QSize outer = frameGeometry().size();
+    move(screen.x() + (screen.width() - outer.width()) / 2,
+         screen.y() + (screen.height() - outer.height()) / 2);
+    show();
+    activateWindow();
+}
+
+void TForm1::createWindowControls() {
+    ImgTemp = makeControl<Picture>(this, "ImgTemp", 584, 312, 25, 25);
+    ImgTemp->setCenter(true);
+    ImgTemp->hide();
+
+    Label1 = createLabel(this, "Label1", 491, 360, 129, 16, kMakerHost);
+    QFont hostFont = LayoutFont(15);
+    hostFont.setBold(true);
+    Label1->setFont(hostFont);
+    setTextColor(Label1, kMaroon);
+    Label1->setCursor(Qt::PointingHandCursor);
+
+    Label6 = createMaroonLabel(this, "Label6", 346, 379, 100, QStringLiteral("制作：Brellwick"));
+    Label10 =
+        createMaroonLabel(this, "Label10", 146, 357, 183, QStringLiteral("软件名称：Quillmark"));
+    Label13 = createMaroonLabel(this, "Label13", 146, 378, 95, QStringLiteral("授权类型：免费 "));
+    Label14 = createMaroonLabel(this, "Label14", 347, 358, 84, QStringLiteral("版本：V1.0"));
+
+    Label15 =
+        createLabel(this, "Label15", 472, 379, 140, 13, QStringLiteral("本软件不捆绑任何插件"));
+    Label15->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Label15->setFont(LayoutSongFont(13));
+    QPalette green = Label15->palette();
+    green.setColor(QPalette::Window, kGreen);
+    green.setColor(QPalette::WindowText, kWhite);
+    Label15->setPalette(green);
+    Label15->setAutoFillBackground(true);
+
+    ImgLogo = makeControl<Picture>(this, "ImgLogo", 501, 6, 111, 93);
+    ImgLogo->loadPicture(QStringLiteral(":/assets/logo.png"));
+    ImgLogo->setCursor(Qt::PointingHandCursor);
+
+    Image1 = makeControl<Picture>(this, "Image1", 152, 56, 110, 32);
+    Image1->loadPicture(QStringLiteral(":/assets/locate-button.png"));
+    Image1->setCursor(Qt::PointingHandCursor);
+
+    Panel1 = makeControl<Panel>(this, "Panel1", 144, 168, 468, 184);
+    Panel1->setColor(kYellow);
+    Panel1->setBorder(kWindowFrame);
+    ImgLocGraph = makeControl<QWidget>(Panel1, "ImgLocGraph", 1, 1, 464, 180);
+    ImgLocGraph->setFocusPolicy(Qt::NoFocus);
+    ImgLocGraph->setCursor(Qt::PointingHandCursor);
+}
+
+void TForm1::createCoordinateTexts() {
+    GroupBox3 = createGroupBox(this, "GroupBox3", 8, 5, 121, 69, QStringLiteral("输入参数："));
+    Label11 = createLabel(GroupBox3, "Label11", 7, 21, 36, 13, QStringLiteral("经度："));
+    Label12 = createLabel(GroupBox3, "Label12", 6, 45, 36, 13, QStringLiteral("纬度："));
+    EditLon =
+        createTextBox(GroupBox3, "EditLon", 40, 18, 73, 21, QStringLiteral("113°15'53.76\"E"));
+    EditLon->setUpperCaseTyping(true);
+    EditLon->setTypingLimit(30);
+    EditLat =
+        createTextBox(GroupBox3, "EditLat", 40, 42, 73, 21, QStringLiteral(" 23° 6'32.02\"N"));
+    EditLat->setUpperCaseTyping(true);
+    EditLat->setTypingLimit(30);
+}
+
+void TForm1::createResult() {
+    GroupBox4 = createGroupBox(this, "GroupBox4", 280, 5, 209, 94,
+                               QStringLiteral("你在全球的QTH(网格位置)："));
+    EditResult = createTextBox(GroupBox4, "EditResult", 8, 23, 193, 63, QString());
+    EditResult->setReadOnly(true);
+    QFont resultFont = LayoutFont(45);
+    resultFont.setBold(true);
+    EditResult->setFont(resultFont);
+    setTextColor(EditResult, kMaroon);
+}
+
+void TForm1::createLongitudeGroup() {
+    GroupBox6 = createGroupBox(this, "GroupBox6", 8, 83, 121, 310, QStringLiteral("选择参数："));
+    GroupBox2 = createGroupBox(GroupBox6, "GroupBox2", 6, 25, 109, 134, QStringLiteral("经度："));
+    Label2 = createUnitLabel(GroupBox2, "Label2", 8, 49, QStringLiteral("度:"));
+    Label3 = createUnitLabel(GroupBox2, "Label3", 8, 77, QStringLiteral("分:"));
+    Label4 = createUnitLabel(GroupBox2, "Label4", 8, 107, QStringLiteral("秒:"));
+    Edit1 = createTextBox(GroupBox2, "Edit1", 32, 49, 49, 21, QStringLiteral("113"));
+    Edit1->setTypingLimit(3);
+    UpDown1 = createSpinControl(GroupBox2, "UpDown1", 81, 49, 179, 113);
+    UpDown2 = createSpinControl(GroupBox2, "UpDown2", 81, 77, 59, 15);
+    Edit2 = createTextBox(GroupBox2, "Edit2", 32, 77, 49, 21, QStringLiteral("15"));
+    Edit2->setTypingLimit(2);
+    Edit3 = createTextBox(GroupBox2, "Edit3", 32, 106, 49, 21, QStringLiteral("53"));
+    Edit3->setTypingLimit(2);
+    UpDown3 = createSpinControl(GroupBox2, "UpDown3", 81, 106, 59, 53);
+    RadioButton3 = createRadioButton(GroupBox2, "RadioButton3", 8, 24, QStringLiteral("西经"),
+                                     QStringLiteral("W"), false);
+    RadioButton4 = createRadioButton(GroupBox2, "RadioButton4", 58, 24, QStringLiteral("东经"),
+                                     QStringLiteral("E"), true);
+    RadioButton::pair(RadioButton3, RadioButton4);
+}
+
+void TForm1::createLatitudeGroup() {
+    GroupBox1 = createGroupBox(GroupBox6, "GroupBox1", 5, 169, 109, 134, QStringLiteral("纬度："));
+    Label7 = createUnitLabel(GroupBox1, "Label7", 9, 49, QStringLiteral("度:"));
+    Label8 = createUnitLabel(GroupBox1, "Label8", 9, 79, QStringLiteral("分:"));
+    Label9 = createUnitLabel(GroupBox1, "Label9", 9, 106, QStringLiteral("秒:"));
+    Edit4 = createTextBox(GroupBox1, "Edit4", 33, 49, 49, 21, QStringLiteral("23"));
+    Edit5 = createTextBox(GroupBox1, "Edit5", 33, 77, 49, 21, QStringLiteral("6"));
+    Edit6 = createTextBox(GroupBox1, "Edit6", 33, 103, 49, 21, QStringLiteral("32"));
+    UpDown4 = createSpinControl(GroupBox1, "UpDown4", 82, 49, 89, 23);
+    UpDown5 = createSpinControl(GroupBox1, "UpDown5", 82, 77, 59, 6);
+    UpDown6 = createSpinControl(GroupBox1, "UpDown6", 82, 103, 59, 32);
+    RadioButton1 = createRadioButton(GroupBox1, "RadioButton1", 8, 24, QStringLiteral("北纬"),
+                                     QStringLiteral("N"), true);
+    RadioButton2 = createRadioButton(GroupBox1, "RadioButton2", 58, 24, QStringLiteral("南纬"),
+                                     QStringLiteral("S"), false);
+    RadioButton::pair(RadioButton1, RadioButton2);
+}
+
+void TForm1::createWebPanels() {
+    // Each browser is larger than its panel and starts 2 pixels above and left
+    // of it, so that the panel clips the browser's own border away.
+    Panel2 = makeControl<Panel>(this, "Panel2", 144, 106, 467, 60);
+    WebBrowser1 = makeControl<WebBrowser>(Panel2, "WebBrowser1", -2, -2, 470, 62);
+    Panel3 = makeControl<Panel>(this, "Panel3", 152, 19, 110, 32);
+    WebBrowser2 = makeControl<WebBrowser>(Panel3, "WebBrowser2", -2, -2, 117, 35);
+}
+
+void TForm1::tieSpinControls() {
+    UpDown1->associate(Edit1);
+    UpDown2->associate(Edit2);
+    UpDown3->associate(Edit3);
+    UpDown4->associate(Edit4);
+    UpDown5->associate(Edit5);
+    UpDown6->associate(Edit6);
+}
+
+}  // namespace quillmark

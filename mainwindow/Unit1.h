@@ -1,0 +1,99 @@
+// The main window Form1 of class TForm1: every control of the window, created
+// and laid out in the window's creation order.
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QTimer;
+
+namespace quillmark {
+
+class Label;
+class Panel;
+class Picture;
+class RadioButton;
+class SpinControl;
+class TextBox;
+class WebBrowser;
+
+// Layout units: pixels at 96 dpi for a window font 13 pixels high. Positions
+// are relative to the parent's client area (inside a Panel's border). Controls
+// are owned by the window; each has objectName equal to its member name.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    // Creates every control, applies texts and check states, ties the spin
+    // controls to their boxes and runs FormCreate through the dispatch. The
+    // window is hidden; show() it, or showCentred().
+    explicit TForm1(QWidget* parent = nullptr);
+
+    // Shows the window centred on its screen (outer size, integer division).
+    void showCentred();
+
+    Picture* ImgTemp = nullptr;
+    Picture* ImgLogo = nullptr;
+    Panel* Panel1 = nullptr;
+    // The map view's place in Panel1; the map view class takes it over.
+    QWidget* ImgLocGraph = nullptr;
+    QTimer* Timer1 = nullptr;
+    Label* Label1 = nullptr;
+    Label* Label6 = nullptr;
+    Label* Label10 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;
+    TextBox* EditLon = nullptr;
+    TextBox* EditLat = nullptr;
+    Label* Label11 = nullptr;
+    Label* Label12 = nullptr;
+    Label* Label13 = nullptr;
+    Label* Label14 = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    TextBox* EditResult = nullptr;
+    Label* Label15 = nullptr;
+    QGroupBox* GroupBox6 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    Label* Label2 = nullptr;
+    Label* Label3 = nullptr;
+    Label* Label4 = nullptr;
+    TextBox* Edit1 = nullptr;
+    SpinControl* UpDown1 = nullptr;
+    SpinControl* UpDown2 = nullptr;
+    TextBox* Edit2 = nullptr;
+    TextBox* Edit3 = nullptr;
+    SpinControl* UpDown3 = nullptr;
+    RadioButton* RadioButton3 = nullptr;
+    RadioButton* RadioButton4 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    Label* Label7 = nullptr;
+    Label* Label8 = nullptr;
+    Label* Label9 = nullptr;
+    TextBox* Edit4 = nullptr;
+    TextBox* Edit5 = nullptr;
+    TextBox* Edit6 = nullptr;
+    SpinControl* UpDown4 = nullptr;
+    SpinControl* UpDown5 = nullptr;
+    SpinControl* UpDown6 = nullptr;
+    RadioButton* RadioButton1 = nullptr;
+    RadioButton* RadioButton2 = nullptr;
+    Panel* Panel2 = nullptr;
+    WebBrowser* WebBrowser1 = nullptr;
+    Panel* Panel3 = nullptr;
+    WebBrowser* WebBrowser2 = nullptr;
+    QTimer* Timer2 = nullptr;
+    Picture* Image1 = nullptr;
+
+    // Creation handler: runs once, after every control exists and before the
+    // window is shown.
+    void FormCreate();
+
+private:
+    void createWindowControls();
+    void createCoordinateTexts();
+    void createResult();
+    void createLongitudeGroup();
+    void createLatitudeGroup();
+    void createWebPanels();
+    void tieSpinControls();
+};
+
+}  // namespace quillmark

@@ -1,0 +1,52 @@
+// The ExceptionBox: the error box in which the dispatch reports any error that
+// escapes an event handler.
+#pragma once
+
+#include <functional>
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+
+namespace quillmark {
+
+// The box text for an error message: the message with "." appended when its
+// last character has a code above 46 (letters, digits, "/", ":", "?", every
+// Chinese character); unchanged when empty or ending in ".", a blank, a
+// control character or one of "!" to "-".
+QString ExceptionBoxText(const QString& message);
+
+// What Ctrl+C copies from a message box: dividers of 27 hyphens around the
+// caption, the message and the button captions (each followed by three spaces,
+// "&" removed); every line ends in CR LF.
+QString MessageBoxClipboardText(const QString& caption, const QString& message,
+                                const QStringList& buttonCaptions);
+
+// Shows the box text (already with its full stop) to the user and returns when
+// the user has closed it.
+using ExceptionPresenter = std::function<void(const QString& text)>;
+
+// Replaces how the box is shown, for tests; an empty presenter restores the
+// real modal box. Returns the presenter that was in place.
+ExceptionPresenter SetExceptionPresenter(ExceptionPresenter presenter);
+
+// Reports `message` as the ExceptionBox does: cancels any mouse capture and
+// held button, shows ExceptionBoxText(message) modally with the application
+// title as caption, then gives the keyboard focus back where it was.
+void ShowException(const QString& message);
+
+// Qt's critical message box with one OK button, which copies its content on
+// Ctrl+C in the MessageBoxClipboardText form on every platform.
+class ErrorMessageBox : public QMessageBox {
+    Q_OBJECT
+public:
+    ErrorMessageBox(const QString& caption, const QString& text, QWidget* parent = nullptr);
+
+    // The Ctrl+C text of this box.
+    QString clipboardText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+}  // namespace quillmark
