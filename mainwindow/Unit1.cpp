@@ -6,6 +6,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "gridmap/bitmapimage.h"
+#include "gridmap/zoomimage.h"
+
 #include "mainwindow/application.h"
 #include "mainwindow/dispatch.h"
 #include "mainwindow/label.h"
@@ -136,7 +139,17 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     EditLon->selectAll();
 }
 
-void TForm1::FormCreate() {}
+void TForm1::FormCreate() {
+    // The origin is clamped against the bitmap and zoom of the moment: the map
+    // and the zoom come first.
+    ImgLocGraph->Bitmap().Assign(toBitmap24(ImgTemp->picture()));
+    ImgLocGraph->setZoomPercent(200);
+    ImgLocGraph->setOriginX(680);
+    ImgLocGraph->setOriginY(140);
+    ImgLocGraph->RefreshView();
+    // The field highlight inverts the cell it draws.
+    ImgLocGraph->Bitmap().Canvas().Pen.Mode = pmNot;
+}
 
 void TForm1::showCentred() {
     const QRect screen =
@@ -151,6 +164,7 @@ void TForm1::showCentred() {
 void TForm1::createWindowControls() {
     ImgTemp = makeControl<Picture>(this, "ImgTemp", 584, 312, 25, 25);
     ImgTemp->setCenter(true);
+    ImgTemp->loadPicture(QStringLiteral(":/assets/gridmap.png"));
     ImgTemp->hide();
 
     Label1 = createLabel(this, "Label1", 491, 360, 129, 16, kMakerHost);
@@ -187,9 +201,9 @@ void TForm1::createWindowControls() {
     Panel1 = makeControl<Panel>(this, "Panel1", 144, 168, 468, 184);
     Panel1->setColor(kYellow);
     Panel1->setBorder(kWindowFrame);
-    ImgLocGraph = makeControl<QWidget>(Panel1, "ImgLocGraph", 1, 1, 464, 180);
-    ImgLocGraph->setFocusPolicy(Qt::NoFocus);
-    ImgLocGraph->setCursor(Qt::PointingHandCursor);
+    ImgLocGraph = makeControl<TZoomImage>(Panel1, "ImgLocGraph", 1, 1, 464, 180);
+    ImgLocGraph->setBorderStyle(bsNone);
+    ImgLocGraph->setCenter(false);
 }
 
 void TForm1::createCoordinateTexts() {

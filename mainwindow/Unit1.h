@@ -6,6 +6,7 @@
 
 class QGroupBox;
 class QTimer;
+class TZoomImage;
 
 namespace quillmark {
 
@@ -34,8 +35,7 @@ public:
     Picture* ImgTemp = nullptr;
     Picture* ImgLogo = nullptr;
     Panel* Panel1 = nullptr;
-    // The map view's place in Panel1; the map view class takes it over.
-    QWidget* ImgLocGraph = nullptr;
+    TZoomImage* ImgLocGraph = nullptr;
     QTimer* Timer1 = nullptr;
     Label* Label1 = nullptr;
     Label* Label6 = nullptr;

@@ -9,6 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "gridmap/bitmapimage.h"
+#include "gridmap/zoomimage.h"
 #include "mainwindow/Unit1.h"
 #include "mainwindow/label.h"
 #include "mainwindow/panel.h"
@@ -191,7 +193,31 @@ TEST_F(Form1Test, Panel1ShowsOnePixelOfYellowAroundTheMapView) {
     EXPECT_EQ(panel.pixelColor(467, 183), QColor(0, 0, 0));
     EXPECT_EQ(panel.pixelColor(1, 1), yellow);
     EXPECT_EQ(panel.pixelColor(466, 182), yellow);
-    EXPECT_EQ(form->ImgLocGraph->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(Form1Test, MapViewStartsAt200PercentOnACopyOfThePristineMap) {
+    TZoomImage* view = form->ImgLocGraph;
+    const Bitmap24 pristine = toBitmap24(form->ImgTemp->picture());
+    ASSERT_EQ(pristine.Width(), 638);
+    ASSERT_EQ(pristine.Height(), 322);
+    EXPECT_TRUE(SamePixels(view->Bitmap(), pristine)) << "no field is marked yet";
+    EXPECT_NE(&view->Bitmap(), &pristine);
+    EXPECT_EQ(view->ZoomPercent(), 200.0);
+    EXPECT_EQ(view->OriginX(), 680);
+    EXPECT_EQ(view->OriginY(), 140);
+    EXPECT_EQ(view->MaxOriginX(), 814);
+    EXPECT_EQ(view->MaxOriginY(), 466);
+    EXPECT_EQ(view->Bitmap().Canvas().Pen.Mode, pmNot) << "ready to invert a field";
+    EXPECT_EQ(view->focusPolicy(), Qt::ClickFocus) << "a press takes the focus, Tab does not";
+
+    // The view's top-left corner shows map pixel (340, 70), two by two.
+    const QImage panel = form->Panel1->grab().toImage();
+    const QImage map = form->ImgTemp->picture();
+    for (const QPoint& p : {QPoint(0, 0), QPoint(1, 1), QPoint(463, 179), QPoint(200, 91)}) {
+        EXPECT_EQ(panel.pixelColor(p + QPoint(2, 2)),
+                  map.pixelColor(340 + p.x() / 2, 70 + p.y() / 2))
+            << p.x() << "," << p.y();
+    }
 }
 
 TEST_F(Form1Test, TabAndShiftTabFollowTheTabOrder) {
