@@ -9,14 +9,15 @@
 #include "gridmap/bitmapimage.h"
 #include "gridmap/zoomimage.h"
 
+#include "controls/dispatch.h"
+#include "controls/label.h"
+#include "controls/panel.h"
+#include "controls/radiobutton.h"
+#include "controls/spincontrol.h"
+#include "controls/textbox.h"
+#include "controls/webbrowser.h"
+
 #include "mainwindow/application.h"
-#include "mainwindow/dispatch.h"
-#include "mainwindow/label.h"
-#include "mainwindow/panel.h"
-#include "mainwindow/radiobutton.h"
-#include "mainwindow/spincontrol.h"
-#include "mainwindow/textbox.h"
-#include "mainwindow/webbrowser.h"
 
 namespace quillmark {
 

@@ -9,16 +9,16 @@
 #include <QTest>
 #include <QTimer>
 
+#include "controls/label.h"
+#include "controls/panel.h"
+#include "controls/radiobutton.h"
+#include "controls/spincontrol.h"
+#include "controls/tests/recorder.h"
+#include "controls/textbox.h"
+#include "controls/webbrowser.h"
 #include "gridmap/bitmapimage.h"
 #include "gridmap/zoomimage.h"
 #include "mainwindow/Unit1.h"
-#include "mainwindow/label.h"
-#include "mainwindow/panel.h"
-#include "mainwindow/radiobutton.h"
-#include "mainwindow/spincontrol.h"
-#include "mainwindow/textbox.h"
-#include "mainwindow/webbrowser.h"
-#include "recorder.h"
 
 namespace quillmark {
 namespace {

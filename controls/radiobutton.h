@@ -4,7 +4,7 @@
 #include <QRadioButton>
 #include <QString>
 
-#include "mainwindow/dispatch.h"
+#include "controls/dispatch.h"
 
 namespace quillmark {
 

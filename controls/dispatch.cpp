@@ -1,10 +1,10 @@
-#include "mainwindow/dispatch.h"
+#include "controls/dispatch.h"
 
 #include <exception>
 
 #include <QString>
 
-#include "mainwindow/exceptionbox.h"
+#include "controls/exceptionbox.h"
 
 namespace quillmark {
 

@@ -1,11 +1,11 @@
-#include "mainwindow/spincontrol.h"
+#include "controls/spincontrol.h"
 
 #include <optional>
 
 #include <QKeyEvent>
 #include <QToolButton>
 
-#include "mainwindow/textbox.h"
+#include "controls/textbox.h"
 
 namespace quillmark {
 

@@ -9,8 +9,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "mainwindow/exceptionbox.h"
-#include "recorder.h"
+#include "controls/exceptionbox.h"
+#include "controls/tests/recorder.h"
 
 namespace quillmark {
 namespace {

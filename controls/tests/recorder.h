@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "mainwindow/exceptionbox.h"
+#include "controls/exceptionbox.h"
 
 namespace quillmark::testing {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/webbrowser.h"
+#include "controls/webbrowser.h"
 
 #include <QWebEnginePage>
 

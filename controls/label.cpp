@@ -1,4 +1,4 @@
-#include "mainwindow/label.h"
+#include "controls/label.h"
 
 #include <QFileInfo>
 #include <QMouseEvent>

@@ -11,14 +11,14 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "mainwindow/dispatch.h"
-#include "mainwindow/label.h"
-#include "mainwindow/panel.h"
-#include "mainwindow/radiobutton.h"
-#include "mainwindow/spincontrol.h"
-#include "mainwindow/textbox.h"
-#include "mainwindow/webbrowser.h"
-#include "recorder.h"
+#include "controls/dispatch.h"
+#include "controls/label.h"
+#include "controls/panel.h"
+#include "controls/radiobutton.h"
+#include "controls/spincontrol.h"
+#include "controls/tests/recorder.h"
+#include "controls/textbox.h"
+#include "controls/webbrowser.h"
 
 namespace quillmark {
 namespace {

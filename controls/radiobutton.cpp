@@ -1,4 +1,4 @@
-#include "mainwindow/radiobutton.h"
+#include "controls/radiobutton.h"
 
 namespace quillmark {
 

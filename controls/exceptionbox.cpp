@@ -1,4 +1,4 @@
-#include "mainwindow/exceptionbox.h"
+#include "controls/exceptionbox.h"
 
 #include <utility>
 

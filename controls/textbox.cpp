@@ -1,4 +1,4 @@
-#include "mainwindow/textbox.h"
+#include "controls/textbox.h"
 
 #include <QApplication>
 #include <QFocusEvent>

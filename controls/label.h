@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QLabel>
 
-#include "mainwindow/dispatch.h"
+#include "controls/dispatch.h"
 
 namespace quillmark {
 
