@@ -39,11 +39,16 @@ function(quillmark_add_test name)
 endfunction()
 
 # quillmark_add_benchmark(<name> SOURCES <files...> LIBS <targets...>)
+#
+# Builds one Google Benchmark executable; a source named main.cpp brings its own main.
 function(quillmark_add_benchmark name)
     if(NOT QUILLMARK_BUILD_BENCHMARKS)
         return()
     endif()
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBS")
     add_executable(${name} ${arg_SOURCES})
-    target_link_libraries(${name} PRIVATE ${arg_LIBS} benchmark::benchmark benchmark::benchmark_main)
+    target_link_libraries(${name} PRIVATE ${arg_LIBS} benchmark::benchmark)
+    if(NOT arg_SOURCES MATCHES "main\\.cpp")
+        target_link_libraries(${name} PRIVATE benchmark::benchmark_main)
+    endif()
 endfunction()

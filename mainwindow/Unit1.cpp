@@ -140,6 +140,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     EditLon->selectAll();
 }
 
+Handler TForm1::bind(void (TForm1::*method)()) {
+    return [this, method] { (this->*method)(); };
+}
+
 void TForm1::FormCreate() {
     // The origin is clamped against the bitmap and zoom of the moment: the map
     // and the zoom come first.
@@ -198,6 +202,7 @@ void TForm1::createWindowControls() {
     Image1 = makeControl<Picture>(this, "Image1", 152, 56, 110, 32);
     Image1->loadPicture(QStringLiteral(":/assets/locate-button.png"));
     Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setOnClick(bind(&TForm1::Image1Click));
 
     Panel1 = makeControl<Panel>(this, "Panel1", 144, 168, 468, 184);
     Panel1->setColor(kYellow);
@@ -215,10 +220,12 @@ void TForm1::createCoordinateTexts() {
         createTextBox(GroupBox3, "EditLon", 40, 18, 73, 21, QStringLiteral("113°15'53.76\"E"));
     EditLon->setUpperCaseTyping(true);
     EditLon->setTypingLimit(30);
+    EditLon->setOnChange(bind(&TForm1::EditLonChange));
     EditLat =
         createTextBox(GroupBox3, "EditLat", 40, 42, 73, 21, QStringLiteral(" 23° 6'32.02\"N"));
     EditLat->setUpperCaseTyping(true);
     EditLat->setTypingLimit(30);
+    EditLat->setOnChange(bind(&TForm1::EditLatChange));
 }
 
 void TForm1::createResult() {
@@ -240,18 +247,23 @@ void TForm1::createLongitudeGroup() {
     Label4 = createUnitLabel(GroupBox2, "Label4", 8, 107, QStringLiteral("秒:"));
     Edit1 = createTextBox(GroupBox2, "Edit1", 32, 49, 49, 21, QStringLiteral("113"));
     Edit1->setTypingLimit(3);
+    Edit1->setOnChange(bind(&TForm1::Edit1Change));
     UpDown1 = createSpinControl(GroupBox2, "UpDown1", 81, 49, 179, 113);
     UpDown2 = createSpinControl(GroupBox2, "UpDown2", 81, 77, 59, 15);
     Edit2 = createTextBox(GroupBox2, "Edit2", 32, 77, 49, 21, QStringLiteral("15"));
     Edit2->setTypingLimit(2);
+    Edit2->setOnChange(bind(&TForm1::Edit2Change));
     Edit3 = createTextBox(GroupBox2, "Edit3", 32, 106, 49, 21, QStringLiteral("53"));
     Edit3->setTypingLimit(2);
+    Edit3->setOnChange(bind(&TForm1::Edit3Change));
     UpDown3 = createSpinControl(GroupBox2, "UpDown3", 81, 106, 59, 53);
     RadioButton3 = createRadioButton(GroupBox2, "RadioButton3", 8, 24, QStringLiteral("西经"),
                                      QStringLiteral("W"), false);
     RadioButton4 = createRadioButton(GroupBox2, "RadioButton4", 58, 24, QStringLiteral("东经"),
                                      QStringLiteral("E"), true);
     RadioButton::pair(RadioButton3, RadioButton4);
+    RadioButton3->setOnClick(bind(&TForm1::RadioButton3Click));
+    RadioButton4->setOnClick(bind(&TForm1::RadioButton4Click));
 }
 
 void TForm1::createLatitudeGroup() {
@@ -262,6 +274,9 @@ void TForm1::createLatitudeGroup() {
     Edit4 = createTextBox(GroupBox1, "Edit4", 33, 49, 49, 21, QStringLiteral("23"));
     Edit5 = createTextBox(GroupBox1, "Edit5", 33, 77, 49, 21, QStringLiteral("6"));
     Edit6 = createTextBox(GroupBox1, "Edit6", 33, 103, 49, 21, QStringLiteral("32"));
+    Edit4->setOnChange(bind(&TForm1::Edit4Change));
+    Edit5->setOnChange(bind(&TForm1::Edit5Change));
+    Edit6->setOnChange(bind(&TForm1::Edit6Change));
     UpDown4 = createSpinControl(GroupBox1, "UpDown4", 82, 49, 89, 23);
     UpDown5 = createSpinControl(GroupBox1, "UpDown5", 82, 77, 59, 6);
     UpDown6 = createSpinControl(GroupBox1, "UpDown6", 82, 103, 59, 32);
@@ -270,6 +285,8 @@ void TForm1::createLatitudeGroup() {
     RadioButton2 = createRadioButton(GroupBox1, "RadioButton2", 58, 24, QStringLiteral("南纬"),
                                      QStringLiteral("S"), false);
     RadioButton::pair(RadioButton1, RadioButton2);
+    RadioButton1->setOnClick(bind(&TForm1::RadioButton1Click));
+    RadioButton2->setOnClick(bind(&TForm1::RadioButton2Click));
 }
 
 void TForm1::createWebPanels() {

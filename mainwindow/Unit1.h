@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "controls/dispatch.h"
+
 class QGroupBox;
 class QTimer;
 class TZoomImage;
@@ -82,11 +84,38 @@ public:
     QTimer* Timer2 = nullptr;
     Picture* Image1 = nullptr;
 
+    // Event handlers, each bound to its control when the window is created and
+    // called through the dispatch. Creation: Unit1.cpp; input synchronisation:
+    // Unit1_input.cpp; the locate action: Unit1_locate.cpp; the web panels and
+    // links: Unit1_web.cpp.
+
     // Creation handler: runs once, after every control exists and before the
     // window is shown.
     void FormCreate();
+    void Timer1Timer();
+    void ImgLogoClick();
+    void Label1Click();
+    void WebBrowser1DocumentComplete();
+    void WebBrowser2DocumentComplete();
+    void EditLonChange();
+    void EditLatChange();
+    void RadioButton3Click();
+    void RadioButton4Click();
+    void RadioButton1Click();
+    void RadioButton2Click();
+    void Edit1Change();
+    void Edit2Change();
+    void Edit3Change();
+    void Edit4Change();
+    void Edit5Change();
+    void Edit6Change();
+    void Timer2Timer();
+    void Image1Click();
 
 private:
+    // `method` bound to this window, as a control's event handler.
+    Handler bind(void (TForm1::*method)());
+
     void createWindowControls();
     void createCoordinateTexts();
     void createResult();
