@@ -1,14 +1,22 @@
-// The program entry: the application, its title and the main window, until the
-// window is closed. No command line, no settings, nothing saved.
+// The program entry: the window until it is closed (nothing is saved), or, for
+// --help, --version and --locate, an answer on the terminal without a window.
 #include <QApplication>
 
 #include "mainwindow/Unit1.h"
 #include "mainwindow/application.h"
+#include "mainwindow/commandline.h"
 
 int main(int argc, char* argv[]) {
+    if (quillmark::WantsCommandLine(argc, argv)) {
+        // No display is opened for these.
+        QCoreApplication application(argc, argv);
+        return quillmark::RunCommandLine(QCoreApplication::arguments());
+    }
     quillmark::PrepareLayoutScale();
     quillmark::PrepareWebEngine();
     QApplication application(argc, argv);
+    if (const int status = quillmark::CheckWindowArguments(QCoreApplication::arguments()))
+        return status;
     quillmark::SetUpApplication();
     quillmark::TForm1 Form1;
     Form1.showCentred();
