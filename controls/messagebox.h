@@ -23,7 +23,7 @@ void PresentModalBox(const MessagePresenter& presenter, const MessagePresenter& 
                      const QString& text);
 
 // The screen that holds the active window; the primary screen when no window
-// of the application is active.
+// of the application is active; null only when the system has no screen.
 QScreen* ActiveScreen();
 
 // What Ctrl+C copies from a message box: dividers of 27 hyphens around the

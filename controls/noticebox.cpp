@@ -79,7 +79,8 @@ NoticeBox::NoticeBox(const QString& text, QWidget* parent)
     setWindowModality(Qt::ApplicationModal);
     setFont(QApplication::font("QMessageBox"));
 
-    m_maxTextWidth = ActiveScreen()->geometry().width() / 2;
+    const QScreen* screen = ActiveScreen();
+    m_maxTextWidth = screen ? screen->geometry().width() / 2 : 0;
     m_layout = LayoutNoticeBox(font(), m_text, m_maxTextWidth);
     setFixedSize(m_layout.Client);
 
@@ -97,7 +98,9 @@ QString NoticeBox::clipboardText() const {
 }
 
 void NoticeBox::centreOnActiveScreen() {
-    const QRect screen = ActiveScreen()->geometry();
+    const QScreen* activeScreen = ActiveScreen();
+    if (activeScreen == nullptr) return;
+    const QRect screen = activeScreen->geometry();
     // The frame is known, where the platform knows it before showing, once
     // the native window exists.
     create();

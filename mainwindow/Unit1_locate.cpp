@@ -2,6 +2,7 @@
 // scrolled map.
 #include "mainwindow/Unit1.h"
 
+#include <cstdint>
 #include <variant>
 
 #include "controls/bitmappicture.h"
