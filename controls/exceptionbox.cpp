@@ -4,10 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QClipboard>
 #include <QKeyEvent>
-#include <QPointer>
-#include <QWidget>
 
 namespace quillmark {
 
@@ -24,16 +21,6 @@ void showRealBox(const QString& text) {
     box.exec();
 }
 
-// A held mouse button must not go on acting behind the box: an auto-repeating
-// spin arrow would otherwise keep stepping (and failing) while the box is up.
-void cancelMouseCapture() {
-    if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-    for (QWidget* widget : QApplication::allWidgets()) {
-        if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isDown())
-            button->setDown(false);
-    }
-}
-
 }  // namespace
 
 QString ExceptionBoxText(const QString& message) {
@@ -42,32 +29,12 @@ QString ExceptionBoxText(const QString& message) {
     return last > U'.' ? message + u'.' : message;
 }
 
-QString MessageBoxClipboardText(const QString& caption, const QString& message,
-                                const QStringList& buttonCaptions) {
-    const QString divider = QStringLiteral("---------------------------\r\n");
-    QString buttons;
-    for (QString button : buttonCaptions) buttons += button.remove(u'&') + QStringLiteral("   ");
-    return divider + caption + QStringLiteral("\r\n") + divider + message + QStringLiteral("\r\n") +
-           divider + buttons + QStringLiteral("\r\n") + divider;
-}
-
 ExceptionPresenter SetExceptionPresenter(ExceptionPresenter replacement) {
     return std::exchange(presenter(), std::move(replacement));
 }
 
 void ShowException(const QString& message) {
-    cancelMouseCapture();
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    const QString text = ExceptionBoxText(message);
-    if (presenter())
-        presenter()(text);
-    else
-        showRealBox(text);
-    if (focus && QApplication::focusWidget() != focus) {
-        focus->activateWindow();
-        // Not a new entry into the box: a text box keeps its caret and selection.
-        focus->setFocus(Qt::ActiveWindowFocusReason);
-    }
+    PresentModalBox(presenter(), showRealBox, ExceptionBoxText(message));
 }
 
 ErrorMessageBox::ErrorMessageBox(const QString& caption, const QString& text, QWidget* parent)
@@ -83,8 +50,7 @@ QString ErrorMessageBox::clipboardText() const {
 }
 
 void ErrorMessageBox::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_C && event->modifiers() == Qt::ControlModifier) {
-        QGuiApplication::clipboard()->setText(clipboardText());
+    if (HandleCopyKey(event, clipboardText())) {
         event->accept();
         return;
     }

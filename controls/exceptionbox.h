@@ -2,11 +2,10 @@
 // escapes an event handler.
 #pragma once
 
-#include <functional>
-
 #include <QMessageBox>
 #include <QString>
-#include <QStringList>
+
+#include "controls/messagebox.h"
 
 namespace quillmark {
 
@@ -16,15 +15,9 @@ namespace quillmark {
 // control character or one of "!" to "-".
 QString ExceptionBoxText(const QString& message);
 
-// What Ctrl+C copies from a message box: dividers of 27 hyphens around the
-// caption, the message and the button captions (each followed by three spaces,
-// "&" removed); every line ends in CR LF.
-QString MessageBoxClipboardText(const QString& caption, const QString& message,
-                                const QStringList& buttonCaptions);
-
 // Shows the box text (already with its full stop) to the user and returns when
 // the user has closed it.
-using ExceptionPresenter = std::function<void(const QString& text)>;
+using ExceptionPresenter = MessagePresenter;
 
 // Replaces how the box is shown, for tests; an empty presenter restores the
 // real modal box. Returns the presenter that was in place.

@@ -6,9 +6,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "gridmap/bitmapimage.h"
 #include "gridmap/zoomimage.h"
 
+#include "controls/bitmappicture.h"
 #include "controls/dispatch.h"
 #include "controls/label.h"
 #include "controls/panel.h"
@@ -147,7 +147,7 @@ Handler TForm1::bind(void (TForm1::*method)()) {
 void TForm1::FormCreate() {
     // The origin is clamped against the bitmap and zoom of the moment: the map
     // and the zoom come first.
-    ImgLocGraph->Bitmap().Assign(toBitmap24(ImgTemp->picture()));
+    ImgLocGraph->Bitmap().Assign(ImgTemp->bitmap());
     ImgLocGraph->setZoomPercent(200);
     ImgLocGraph->setOriginX(680);
     ImgLocGraph->setOriginY(140);
@@ -167,7 +167,7 @@ void TForm1::showCentred() {
 }
 
 void TForm1::createWindowControls() {
-    ImgTemp = makeControl<Picture>(this, "ImgTemp", 584, 312, 25, 25);
+    ImgTemp = makeControl<BitmapPicture>(this, "ImgTemp", 584, 312, 25, 25);
     ImgTemp->setCenter(true);
     ImgTemp->loadPicture(QStringLiteral(":/assets/gridmap.png"));
     ImgTemp->hide();

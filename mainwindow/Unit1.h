@@ -12,6 +12,7 @@ class TZoomImage;
 
 namespace quillmark {
 
+class BitmapPicture;
 class Label;
 class Panel;
 class Picture;
@@ -34,7 +35,7 @@ public:
     // Shows the window centred on its screen (outer size, integer division).
     void showCentred();
 
-    Picture* ImgTemp = nullptr;
+    BitmapPicture* ImgTemp = nullptr;
     Picture* ImgLogo = nullptr;
     Panel* Panel1 = nullptr;
     TZoomImage* ImgLocGraph = nullptr;

@@ -2,8 +2,49 @@
 // scrolled map.
 #include "mainwindow/Unit1.h"
 
+#include <cstdint>
+#include <variant>
+
+#include "controls/bitmappicture.h"
+#include "controls/noticebox.h"
+#include "controls/radiobutton.h"
+#include "controls/textbox.h"
+#include "gridmap/gridgeometry.h"
+#include "gridmap/zoomimage.h"
+#include "locator/dms_text.h"
+#include "locator/locator.h"
+
 namespace quillmark {
 
-void TForm1::Image1Click() {}
+namespace {
+
+// The box's whole text, untrimmed; a text that is no integer throws
+// InvalidInteger, which ends the action in the ExceptionBox.
+std::int32_t integerIn(const TextBox* box) { return ParseInteger(box->text().toStdString()); }
+
+}  // namespace
+
+void TForm1::Image1Click() {
+    // Every box is converted, in this order, before any range is judged.
+    LocatorInput input{};
+    input.LonDegrees = integerIn(Edit1);
+    input.LonMinutes = integerIn(Edit2);
+    input.LonSeconds = integerIn(Edit3);
+    input.LatDegrees = integerIn(Edit4);
+    input.LatMinutes = integerIn(Edit5);
+    input.LatSeconds = integerIn(Edit6);
+    input.West = RadioButton3->isChecked();
+    input.South = RadioButton2->isChecked();
+
+    const std::variant<LocatorResult, LocatorError> outcome = ComputeLocator(input);
+    if (const auto* error = std::get_if<LocatorError>(&outcome)) {
+        ShowNotice(QString::fromUtf8(MessageText(*error)));
+        return;
+    }
+    const LocatorResult& result = std::get<LocatorResult>(outcome);
+    HighlightField(*ImgLocGraph, ImgTemp->bitmap(), result.Field);
+    ImgLocGraph->RefreshView();
+    EditResult->setText(QString::fromStdString(result.Locator));
+}
 
 }  // namespace quillmark

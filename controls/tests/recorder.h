@@ -1,30 +1,31 @@
-// Test helpers: an ExceptionBox that records instead of showing, and a journal
-// of handler runs.
+// Test helpers: boxes that record what they would show instead of showing it.
 #pragma once
-
-#include <string>
-#include <vector>
 
 #include <QString>
 #include <QStringList>
 
 #include "controls/exceptionbox.h"
+#include "controls/noticebox.h"
 
 namespace quillmark::testing {
 
-// While alive, every ExceptionBox text lands in `shown` instead of a window.
-class RecordedExceptionBox {
+// While alive, every text the box installed by `Install` would show lands in
+// `shown` instead of a window.
+template <MessagePresenter (*Install)(MessagePresenter)>
+class RecordedBox {
 public:
-    RecordedExceptionBox()
-        : m_previous(SetExceptionPresenter([this](const QString& text) { shown << text; })) {}
-    ~RecordedExceptionBox() { SetExceptionPresenter(m_previous); }
-    RecordedExceptionBox(const RecordedExceptionBox&) = delete;
-    RecordedExceptionBox& operator=(const RecordedExceptionBox&) = delete;
+    RecordedBox() : m_previous(Install([this](const QString& text) { shown << text; })) {}
+    ~RecordedBox() { Install(m_previous); }
+    RecordedBox(const RecordedBox&) = delete;
+    RecordedBox& operator=(const RecordedBox&) = delete;
 
     QStringList shown;
 
 private:
-    ExceptionPresenter m_previous;
+    MessagePresenter m_previous;
 };
+
+using RecordedExceptionBox = RecordedBox<&SetExceptionPresenter>;
+using RecordedNoticeBox = RecordedBox<&SetNoticePresenter>;
 
 }  // namespace quillmark::testing

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "controls/bitmappicture.h"
 #include "controls/label.h"
 #include "controls/panel.h"
 #include "controls/radiobutton.h"
@@ -197,7 +198,7 @@ TEST_F(Form1Test, Panel1ShowsOnePixelOfYellowAroundTheMapView) {
 
 TEST_F(Form1Test, MapViewStartsAt200PercentOnACopyOfThePristineMap) {
     TZoomImage* view = form->ImgLocGraph;
-    const Bitmap24 pristine = toBitmap24(form->ImgTemp->picture());
+    const Bitmap24& pristine = form->ImgTemp->bitmap();
     ASSERT_EQ(pristine.Width(), 638);
     ASSERT_EQ(pristine.Height(), 322);
     EXPECT_TRUE(SamePixels(view->Bitmap(), pristine)) << "no field is marked yet";
@@ -212,7 +213,7 @@ TEST_F(Form1Test, MapViewStartsAt200PercentOnACopyOfThePristineMap) {
 
     // The view's top-left corner shows map pixel (340, 70), two by two.
     const QImage panel = form->Panel1->grab().toImage();
-    const QImage map = form->ImgTemp->picture();
+    const QImage map = toQImage(form->ImgTemp->bitmap());
     for (const QPoint& p : {QPoint(0, 0), QPoint(1, 1), QPoint(463, 179), QPoint(200, 91)}) {
         EXPECT_EQ(panel.pixelColor(p + QPoint(2, 2)),
                   map.pixelColor(340 + p.x() / 2, 70 + p.y() / 2))
