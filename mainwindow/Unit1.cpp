@@ -17,6 +17,8 @@
 #include "controls/textbox.h"
 #include "controls/webbrowser.h"
 
+#include "locator/dms_text.h"
+
 #include "mainwindow/application.h"
 
 namespace quillmark {
@@ -101,6 +103,12 @@ RadioButton* createRadioButton(QWidget* parent, const char* name, int left, int 
     button->setHint(hint);
     button->setInitialChecked(checked);
     return button;
+}
+
+// What Chinese input methods type for the notation's marks, digits and letters
+// (’ for ', ” for ", º for °, full-width forms), turned into the notation's own.
+QString lookAlikesMapped(const QString& text) {
+    return QString::fromStdString(mapLookAlikes(text.toStdString()));
 }
 
 QTimer* createTimer(QObject* owner, const char* name, int interval) {
@@ -219,11 +227,13 @@ void TForm1::createCoordinateTexts() {
     EditLon =
         createTextBox(GroupBox3, "EditLon", 40, 18, 73, 21, QStringLiteral("113°15'53.76\"E"));
     EditLon->setUpperCaseTyping(true);
+    EditLon->setUserTextMap(lookAlikesMapped);
     EditLon->setTypingLimit(30);
     EditLon->setOnChange(bind(&TForm1::EditLonChange));
     EditLat =
         createTextBox(GroupBox3, "EditLat", 40, 42, 73, 21, QStringLiteral(" 23° 6'32.02\"N"));
     EditLat->setUpperCaseTyping(true);
+    EditLat->setUserTextMap(lookAlikesMapped);
     EditLat->setTypingLimit(30);
     EditLat->setOnChange(bind(&TForm1::EditLatChange));
 }
