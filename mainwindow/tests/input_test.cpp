@@ -1,0 +1,697 @@
+// Input synchronisation through the real widgets: keys into the boxes, clicks on
+// the spin arrows and on the hemisphere buttons, checked against the texts, the
+// checks and the order in which the handlers ran.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "controls/radiobutton.h"
+#include "controls/spincontrol.h"
+#include "controls/tests/recorder.h"
+#include "controls/tests/typing.h"
+#include "controls/textbox.h"
+#include "mainwindow/Unit1.h"
+
+// Readable failures: gtest would print a QString as its bytes.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace quillmark {
+namespace {
+
+using testing::RecordedExceptionBox;
+using testing::typeText;
+
+const QString kLonStart = QStringLiteral("113°15'53.76\"E");
+const QString kLatStart = QStringLiteral(" 23° 6'32.02\"N");
+
+// A fresh window as it is right after start-up, shown and active, whose input
+// handlers are wrapped so that the test journals each one before it runs,
+// indented by two spaces per level of nesting; the coordinate handlers with the
+// text they find.
+class InputWindow {
+public:
+    InputWindow() : form(std::make_unique<TForm1>()) {
+        // Nothing here waits for the web panels.
+        form->Timer1->stop();
+        form->Timer2->stop();
+        journal(form->EditLon, "EditLonChange", &TForm1::EditLonChange, true);
+        journal(form->EditLat, "EditLatChange", &TForm1::EditLatChange, true);
+        TextBox* numbers[] = {form->Edit1, form->Edit2, form->Edit3,
+                              form->Edit4, form->Edit5, form->Edit6};
+        void (TForm1::*changes[])() = {&TForm1::Edit1Change, &TForm1::Edit2Change,
+                                       &TForm1::Edit3Change, &TForm1::Edit4Change,
+                                       &TForm1::Edit5Change, &TForm1::Edit6Change};
+        for (int i = 0; i < 6; ++i) {
+            journal(numbers[i], QStringLiteral("Edit%1Change").arg(i + 1), changes[i], false);
+        }
+        journal(form->RadioButton1, "RadioButton1Click", &TForm1::RadioButton1Click);
+        journal(form->RadioButton2, "RadioButton2Click", &TForm1::RadioButton2Click);
+        journal(form->RadioButton3, "RadioButton3Click", &TForm1::RadioButton3Click);
+        journal(form->RadioButton4, "RadioButton4Click", &TForm1::RadioButton4Click);
+        form->show();
+        QApplication::setActiveWindow(form.get());
+        active = QTest::qWaitForWindowActive(form.get());
+    }
+
+    // Puts the caret into `box` as a mouse click would and selects `length`
+    // characters from `start`.
+    void select(TextBox* box, int start, int length = 0) {
+        box->setFocus(Qt::MouseFocusReason);
+        box->setSelection(start, length);
+    }
+    void selectAll(TextBox* box) { select(box, 0, int(box->text().size())); }
+
+    void click(RadioButton* button) {
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+    }
+
+    void spin(SpinControl* spin, const char* arrow) {
+        QTest::mouseClick(spin->findChild<QToolButton*>(arrow), Qt::LeftButton, {}, QPoint(8, 5));
+    }
+
+    void paste(TextBox* box, const QString& text) {
+        QApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    QStringList numbers() const {
+        return {form->Edit1->text(), form->Edit2->text(), form->Edit3->text(),
+                form->Edit4->text(), form->Edit5->text(), form->Edit6->text()};
+    }
+
+    std::unique_ptr<TForm1> form;
+    RecordedExceptionBox errors;
+    QStringList journaled;
+    int depth = 0;
+    int deepest = 0;
+    bool active = false;
+
+private:
+    // Counts a level of nesting for as long as a handler runs, errors included.
+    struct Nesting {
+        explicit Nesting(InputWindow& w) : window(w) {
+            window.deepest = std::max(window.deepest, ++window.depth);
+        }
+        ~Nesting() { --window.depth; }
+        InputWindow& window;
+    };
+
+    void record(const QString& entry) { journaled << QString(2 * depth, u' ') + entry; }
+
+    void journal(TextBox* box, const QString& name, void (TForm1::*handler)(), bool withText) {
+        box->setOnChange([=, this] {
+            record(withText ? name + u' ' + box->text() : name);
+            Nesting nesting(*this);
+            (form.get()->*handler)();
+        });
+    }
+
+    void journal(RadioButton* button, const QString& name, void (TForm1::*handler)()) {
+        button->setOnClick([=, this] {
+            record(name);
+            Nesting nesting(*this);
+            (form.get()->*handler)();
+        });
+    }
+};
+
+// What the window shows: both coordinate texts, the six number boxes and
+// which button of each pair is checked.
+struct State {
+    QString lon = kLonStart;
+    QString lat = kLatStart;
+    QStringList numbers = {"113", "15", "53", "23", "6", "32"};
+    bool west = false;
+    bool south = false;
+};
+
+void expectState(const InputWindow& w, const State& expected) {
+    EXPECT_EQ(w.form->EditLon->text(), expected.lon);
+    EXPECT_EQ(w.form->EditLat->text(), expected.lat);
+    EXPECT_EQ(w.numbers(), expected.numbers);
+    EXPECT_EQ(w.form->RadioButton3->isChecked(), expected.west);
+    EXPECT_NE(w.form->RadioButton4->isChecked(), expected.west);
+    EXPECT_EQ(w.form->RadioButton2->isChecked(), expected.south);
+    EXPECT_NE(w.form->RadioButton1->isChecked(), expected.south);
+}
+
+// One user action on a window fresh from start-up, after a set-up whose
+// handlers are not journaled.
+struct Scenario {
+    const char* name;
+    std::function<void(InputWindow&)> setUp;
+    std::function<void(InputWindow&)> act;
+    State expected;
+    std::optional<QStringList> journal = std::nullopt;  // the order the handlers ran in
+    QStringList errors = {};
+    std::optional<int> caret = std::nullopt;  // in the box that has the focus
+};
+
+void run(const Scenario& s) {
+    SCOPED_TRACE(s.name);
+    InputWindow w;
+    ASSERT_TRUE(w.active);
+    if (s.setUp) s.setUp(w);
+    w.journaled.clear();
+    w.errors.shown.clear();
+    s.act(w);
+    expectState(w, s.expected);
+    if (s.journal) {
+        EXPECT_EQ(w.journaled, *s.journal);
+    }
+    EXPECT_EQ(w.errors.shown, s.errors);
+    if (s.caret) {
+        auto* box = qobject_cast<TextBox*>(QApplication::focusWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->cursorPosition(), *s.caret) << qPrintable(box->objectName());
+    }
+    EXPECT_EQ(w.depth, 0);
+}
+
+QString invalid(const QString& text) {
+    return QStringLiteral("'%1' is not a valid integer value.").arg(text);
+}
+
+// The journal of typing the digits of `digits` one by one over the degrees of
+// the start-up longitude: Edit1 follows while the degrees stay within 0..179.
+QStringList typingDegrees(const QString& digits) {
+    QStringList journal;
+    for (qsizetype n = 1; n <= digits.size(); ++n) {
+        const QString typed = digits.left(n);
+        journal << "EditLonChange " + typed + QStringLiteral("°15'53.76\"E");
+        if (typed.toLongLong() <= 179) journal << "  Edit1Change";
+    }
+    return journal;
+}
+
+TEST(InputTest, WorkedSequencesRunTheirHandlersDepthFirst) {
+    const Scenario scenarios[] = {
+        {"up arrow of UpDown3",
+         {},
+         [](InputWindow& w) { w.spin(w.form->UpDown3, "up"); },
+         {.lon = QStringLiteral("113°15'54\"E"), .numbers = {"113", "15", "54", "23", "6", "32"}},
+         QStringList{"Edit3Change", QStringLiteral("  EditLonChange 113°15'54\"E")}},
+        {"RadioButton3 clicked twice",
+         {},
+         [](InputWindow& w) {
+             w.click(w.form->RadioButton3);
+             w.click(w.form->RadioButton3);
+         },
+         {.lon = QStringLiteral("113°15'53.76\"W"), .west = true},
+         QStringList{"RadioButton3Click", QStringLiteral("  EditLonChange 113°15'53.76\"W")}},
+        {"minutes selected in EditLon, 0 and 5 typed",
+         {},
+         [](InputWindow& w) {
+             w.select(w.form->EditLon, 4, 2);
+             typeText(w.form->EditLon, "05");
+         },
+         {.lon = QStringLiteral("113°5'53.76\"E"), .numbers = {"113", "5", "53", "23", "6", "32"}},
+         QStringList{QStringLiteral("EditLonChange 113°0'53.76\"E"), "  Edit2Change",
+                     QStringLiteral("EditLonChange 113°05'53.76\"E"), "  Edit2Change",
+                     QStringLiteral("    EditLonChange 113°5'53.76\"E")},
+         {},
+         5},
+        {"Backspace at the end of EditLon, then w",
+         {},
+         [](InputWindow& w) {
+             w.select(w.form->EditLon, int(kLonStart.size()));
+             QTest::keyClick(w.form->EditLon, Qt::Key_Backspace);
+             ASSERT_FALSE(w.form->RadioButton3->isChecked());
+             QTest::keyClicks(w.form->EditLon, "w");
+         },
+         {.lon = QStringLiteral("113°15'53.76\"W"), .west = true},
+         QStringList{QStringLiteral("EditLonChange 113°15'53.76\""),
+                     QStringLiteral("EditLonChange 113°15'53.76\"W"), "  RadioButton3Click"}},
+        {"up arrow of UpDown5",
+         {},
+         [](InputWindow& w) { w.spin(w.form->UpDown5, "up"); },
+         {.lat = QStringLiteral("23°7'32.02\"N"), .numbers = {"113", "15", "53", "23", "7", "32"}},
+         QStringList{"Edit5Change", QStringLiteral("  EditLatChange 23°7'32.02\"N")}},
+        {"2147483648 typed over the degrees of EditLon",
+         {},
+         [](InputWindow& w) {
+             w.select(w.form->EditLon, 0, 3);
+             typeText(w.form->EditLon, "2147483648");
+         },
+         {.lon = QStringLiteral("2147483648°15'53.76\"E"),
+          .numbers = {"21", "15", "53", "23", "6", "32"}},
+         typingDegrees("2147483648"),
+         {invalid("2147483648")},
+         10},
+    };
+    for (const Scenario& s : scenarios) run(s);
+}
+
+TEST(InputTest, TheSecondsFractionGoesWithEveryChangeOfTheSecondsBox) {
+    const State dropped{.lon = QStringLiteral("113°15'54\"E"),
+                        .numbers = {"113", "15", "54", "23", "6", "32"}};
+    const Scenario scenarios[] = {
+        {"UpDown3 up", {}, [](InputWindow& w) { w.spin(w.form->UpDown3, "up"); }, dropped},
+        {"Up key in Edit3",
+         {},
+         [](InputWindow& w) {
+             w.form->Edit3->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(w.form->Edit3, Qt::Key_Up);
+         },
+         dropped},
+        {"54 typed into Edit3",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit3);
+             QTest::keyClicks(w.form->Edit3, "54");
+         },
+         dropped},
+        {"the whole seconds retyped in EditLon in front of the fraction",
+         {},
+         [](InputWindow& w) {
+             w.select(w.form->EditLon, 7, 2);
+             QTest::keyClicks(w.form->EditLon, "54");
+         },
+         dropped,
+         std::nullopt,
+         {},
+         9},
+        {"seconds and fraction typed left to right in EditLon",
+         {},
+         [](InputWindow& w) {
+             w.select(w.form->EditLon, 7, 5);
+             QTest::keyClicks(w.form->EditLon, "54.25");
+         },
+         {.lon = QStringLiteral("113°15'54.25\"E"),
+          .numbers = {"113", "15", "54", "23", "6", "32"}},
+         std::nullopt,
+         {},
+         12},
+        {"UpDown6 down: the latitude loses its leading blank and its fraction",
+         {},
+         [](InputWindow& w) { w.spin(w.form->UpDown6, "down"); },
+         {.lat = QStringLiteral("23° 6'31\"N"), .numbers = {"113", "15", "53", "23", "6", "31"}}},
+    };
+    for (const Scenario& s : scenarios) run(s);
+}
+
+TEST(InputTest, EdgeCasesOfTheCascade) {
+    const QStringList start = State{}.numbers;
+    const auto withNumber = [&](int index, const QString& text) {
+        QStringList numbers = start;
+        numbers[index] = text;
+        return numbers;
+    };
+    const Scenario scenarios[] = {
+        {"a leading zero typed into Edit2 costs one more exchange",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit2);
+             QTest::keyClicks(w.form->Edit2, "05");
+         },
+         {.lon = QStringLiteral("113°5'53.76\"E"), .numbers = withNumber(1, "5")},
+         QStringList{"Edit2Change", QStringLiteral("  EditLonChange 113°0'53.76\"E"), "Edit2Change",
+                     QStringLiteral("  EditLonChange 113°05'53.76\"E"), "    Edit2Change",
+                     QStringLiteral("      EditLonChange 113°5'53.76\"E")},
+         {},
+         1},
+        {"a blank typed at the start of EditLon vanishes at once",
+         {},
+         [](InputWindow& w) {
+             w.select(w.form->EditLon, 0);
+             QTest::keyClicks(w.form->EditLon, " ");
+         },
+         {},
+         QStringList{QStringLiteral("EditLonChange  113°15'53.76\"E"),
+                     QStringLiteral("  EditLonChange 113°15'53.76\"E")},
+         {},
+         0},
+        {"a blank typed at the end stays until a number box rewrites the text",
+         [](InputWindow& w) {
+             w.select(w.form->EditLon, int(kLonStart.size()));
+             QTest::keyClicks(w.form->EditLon, " ");
+             EXPECT_EQ(w.form->EditLon->text(), kLonStart + u' ');
+         },
+         [](InputWindow& w) { w.spin(w.form->UpDown1, "up"); },
+         {.lon = QStringLiteral("114°15'53.76\"E"), .numbers = withNumber(0, "114")}},
+        {"lower-case s typed into EditLat counts as south",
+         {},
+         [](InputWindow& w) {
+             w.select(w.form->EditLat, int(kLatStart.size()) - 1, 1);
+             QTest::keyClicks(w.form->EditLat, "s");
+         },
+         {.lat = QStringLiteral("23° 6'32.02\"S"), .south = true}},
+        {"a pasted text with both letters ends with the second",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->EditLon);
+             w.paste(w.form->EditLon, QStringLiteral("113°15'53\"EW"));
+         },
+         {.lon = QStringLiteral("113°15'53\"W"), .west = true}},
+        // With west checked, E is checked first and its handler leaves only E
+        // in the text; the letter step still goes by the text it read, so W
+        // follows and wins.
+        {"both letters pasted while west is checked",
+         [](InputWindow& w) { w.click(w.form->RadioButton3); },
+         [](InputWindow& w) {
+             w.selectAll(w.form->EditLon);
+             w.paste(w.form->EditLon, QStringLiteral("113°15'53\"EW"));
+         },
+         {.lon = QStringLiteral("113°15'53\"W"), .west = true},
+         QStringList{QStringLiteral("EditLonChange 113°15'53\"EW"), "  RadioButton4Click",
+                     QStringLiteral("    EditLonChange 113°15'53\"E"), "  RadioButton3Click",
+                     QStringLiteral("    EditLonChange 113°15'53\"W")}},
+        {"both latitude letters: S wins wherever it stands",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->EditLat);
+             w.paste(w.form->EditLat, QStringLiteral("S23°6'32\"N"));
+         },
+         {.lat = QStringLiteral("23°6'32\"S"), .south = true}},
+        {"180 is not taken for the longitude",
+         {},
+         [](InputWindow& w) {
+             w.select(w.form->EditLon, 0, 3);
+             QTest::keyClicks(w.form->EditLon, "180");
+         },
+         {.lon = QStringLiteral("180°15'53.76\"E"), .numbers = withNumber(0, "18")}},
+        {"91 is taken for the latitude, typed after the leading blank",
+         {},
+         [](InputWindow& w) {
+             w.select(w.form->EditLat, 1, 2);
+             QTest::keyClicks(w.form->EditLat, "91");
+         },
+         {.lat = QStringLiteral("91° 6'32.02\"N"), .numbers = withNumber(3, "91")},
+         std::nullopt,
+         {},
+         2},
+        {"UpDown1 up at 179 runs nothing",
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit1);
+             QTest::keyClicks(w.form->Edit1, "179");
+         },
+         [](InputWindow& w) { w.spin(w.form->UpDown1, "up"); },
+         {.lon = QStringLiteral("179°15'53.76\"E"), .numbers = withNumber(0, "179")},
+         QStringList{}},
+        {"UpDown2 down at 0 runs nothing",
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit2);
+             QTest::keyClicks(w.form->Edit2, "0");
+         },
+         [](InputWindow& w) { w.spin(w.form->UpDown2, "down"); },
+         {.lon = QStringLiteral("113°0'53.76\"E"), .numbers = withNumber(1, "0")},
+         QStringList{}},
+        {"UpDown4 up at 89 runs nothing",
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit4);
+             QTest::keyClicks(w.form->Edit4, "89");
+         },
+         [](InputWindow& w) { w.spin(w.form->UpDown4, "up"); },
+         {.lat = QStringLiteral("89° 6'32.02\"N"), .numbers = withNumber(3, "89")},
+         QStringList{}},
+        {"clicking the checked button runs nothing",
+         {},
+         [](InputWindow& w) {
+             w.click(w.form->RadioButton4);
+             w.click(w.form->RadioButton1);
+         },
+         {},
+         QStringList{}},
+        {"emptying Edit1 leaves the degree sign alone",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit1);
+             QTest::keyClick(w.form->Edit1, Qt::Key_Backspace);
+         },
+         {.lon = QStringLiteral("°15'53.76\"E"), .numbers = withNumber(0, "")},
+         QStringList{"Edit1Change", QStringLiteral("  EditLonChange °15'53.76\"E")}},
+        {"1a in Edit1 goes into the text and stays in the box",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit1);
+             QTest::keyClicks(w.form->Edit1, "1a");
+         },
+         {.lon = QStringLiteral("1a°15'53.76\"E"), .numbers = withNumber(0, "1a")}},
+        {"75 in Edit2 goes into the text and is not taken back",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit2);
+             QTest::keyClicks(w.form->Edit2, "75");
+         },
+         {.lon = QStringLiteral("113°75'53.76\"E"), .numbers = withNumber(1, "75")}},
+        {"deleting the letter leaves the buttons, typing the other letter moves them",
+         {},
+         [](InputWindow& w) {
+             w.select(w.form->EditLat, int(kLatStart.size()) - 1, 1);
+             QTest::keyClick(w.form->EditLat, Qt::Key_Backspace);
+             EXPECT_TRUE(w.form->RadioButton1->isChecked());
+             QTest::keyClicks(w.form->EditLat, "S");
+         },
+         {.lat = QStringLiteral("23° 6'32.02\"S"), .south = true}},
+    };
+    for (const Scenario& s : scenarios) run(s);
+}
+
+TEST(InputTest, FreeChoicesOfTheControlsAndWhatTheyMeanForTheTexts) {
+    const QStringList start = State{}.numbers;
+    const auto withNumber = [&](int index, const QString& text) {
+        QStringList numbers = start;
+        numbers[index] = text;
+        return numbers;
+    };
+    const Scenario scenarios[] = {
+        // A spin step on a box without a whole number in range starts from the
+        // spin control's last value, and both forms jump there.
+        {"UpDown2 up over 75 starts from 15",
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit2);
+             QTest::keyClicks(w.form->Edit2, "75");
+         },
+         [](InputWindow& w) { w.spin(w.form->UpDown2, "up"); },
+         {.lon = QStringLiteral("113°16'53.76\"E"), .numbers = withNumber(1, "16")}},
+        {"UpDown2 down over letters starts from 15",
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit2);
+             QTest::keyClicks(w.form->Edit2, "x");
+         },
+         [](InputWindow& w) { w.spin(w.form->UpDown2, "down"); },
+         {.lon = QStringLiteral("113°14'53.76\"E"), .numbers = withNumber(1, "14")}},
+        {"a number that EditLonChange wrote is where the next step starts",
+         [](InputWindow& w) {
+             w.select(w.form->EditLon, 4, 2);
+             QTest::keyClicks(w.form->EditLon, "40");
+         },
+         [](InputWindow& w) { w.spin(w.form->UpDown2, "up"); },
+         {.lon = QStringLiteral("113°41'53.76\"E"), .numbers = withNumber(1, "41")}},
+        {"UpDown4 over 91 typed in EditLat starts from the last value, 23",
+         [](InputWindow& w) {
+             w.select(w.form->EditLat, 1, 2);
+             QTest::keyClicks(w.form->EditLat, "91");
+         },
+         [](InputWindow& w) { w.spin(w.form->UpDown4, "up"); },
+         {.lat = QStringLiteral("24° 6'32.02\"N"), .numbers = withNumber(3, "24")}},
+        // Texts set by the program are not upper-cased: a lower-case letter in a
+        // number box reaches the coordinate text as no letter at all, and stays
+        // so while the user types elsewhere in that text.
+        {"w typed into Edit1 is no west letter",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit1);
+             QTest::keyClicks(w.form->Edit1, "w");
+             w.select(w.form->EditLon, 1);
+             QTest::keyClicks(w.form->EditLon, "1");
+         },
+         {.lon = QStringLiteral("w1°15'53.76\"E"), .numbers = withNumber(0, "w")}},
+        {"W typed into Edit1 is one, and takes the degrees with it",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit1);
+             QTest::keyClicks(w.form->Edit1, "W");
+         },
+         {.lon = QStringLiteral("°15'53.76\"W"), .numbers = withNumber(0, "W"), .west = true},
+         QStringList{"Edit1Change", QStringLiteral("  EditLonChange W°15'53.76\"E"),
+                     "    RadioButton3Click", QStringLiteral("      EditLonChange °15'53.76\"W")}},
+    };
+    for (const Scenario& s : scenarios) run(s);
+}
+
+TEST(InputTest, InvalidIntegerEndsOnlyTheRunItArisesIn) {
+    const QStringList start = State{}.numbers;
+    const Scenario scenarios[] = {
+        // The degrees 07 go to Edit1 as 7; its handler rewrites the text and the
+        // nested EditLonChange fails on the minutes "5 ". Edit1Change and then
+        // the outer EditLonChange go on, and the outer run fails on the same
+        // minutes: seconds and letter are never read.
+        {"nested failure, then the outer run's own",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->EditLon);
+             w.paste(w.form->EditLon, QStringLiteral("07°5 '0\"W"));
+         },
+         {.lon = QStringLiteral("7°5 '0\"W"), .numbers = {"7", "15", "53", "23", "6", "32"}},
+         QStringList{QStringLiteral("EditLonChange 07°5 '0\"W"), "  Edit1Change",
+                     QStringLiteral("    EditLonChange 7°5 '0\"W")},
+         {invalid("5 "), invalid("5 ")}},
+        {"a trailing blank after the degrees typed into Edit1",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit1);
+             QTest::keyClicks(w.form->Edit1, "5 ");
+         },
+         {.lon = QStringLiteral("5 °15'53.76\"E"), .numbers = {"5 ", "15", "53", "23", "6", "32"}},
+         QStringList{"Edit1Change", QStringLiteral("  EditLonChange 5°15'53.76\"E"), "Edit1Change",
+                     QStringLiteral("  EditLonChange 5 °15'53.76\"E")},
+         {invalid("5 ")}},
+        {"Edit4 has no typing limit: the tenth digit fails in EditLatChange",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit4);
+             QTest::keyClicks(w.form->Edit4, "2147483648");
+         },
+         {.lat = QStringLiteral("2147483648° 6'32.02\"N"),
+          .numbers = {"113", "15", "53", "2147483648", "6", "32"}},
+         std::nullopt,
+         {invalid("2147483648")},
+         10},
+        {"every keystroke that leaves the part shows the box again",
+         [](InputWindow& w) {
+             w.select(w.form->EditLon, 0, 3);
+             typeText(w.form->EditLon, "2147483648");
+         },
+         [](InputWindow& w) {
+             typeText(w.form->EditLon, "9");
+             QTest::keyClick(w.form->EditLon, Qt::Key_Backspace);
+             QTest::keyClick(w.form->EditLon, Qt::Key_Backspace);
+         },
+         {.lon = QStringLiteral("214748364°15'53.76\"E"),
+          .numbers = {"21", "15", "53", "23", "6", "32"}},
+         std::nullopt,
+         {invalid("21474836489"), invalid("2147483648")},
+         9},
+    };
+    for (const Scenario& s : scenarios) run(s);
+}
+
+TEST(InputTest, FocusAndCaretComeBackToTheBoxAfterTheErrorBox) {
+    InputWindow w;
+    ASSERT_TRUE(w.active);
+    // A box that takes the focus while it is up, as the real one does.
+    QStringList shown;
+    const ExceptionPresenter previous = SetExceptionPresenter([&](const QString& text) {
+        shown << text;
+        w.form->Edit6->setFocus(Qt::OtherFocusReason);
+    });
+    w.select(w.form->EditLon, 0, 3);
+    typeText(w.form->EditLon, "2147483648");
+    SetExceptionPresenter(previous);
+    EXPECT_EQ(shown, QStringList({invalid("2147483648")}));
+    EXPECT_EQ(QApplication::focusWidget(), w.form->EditLon);
+    EXPECT_EQ(w.form->EditLon->cursorPosition(), 10);
+    EXPECT_FALSE(w.form->EditLon->hasSelectedText());
+    QTest::keyClick(w.form->EditLon, Qt::Key_Backspace);
+    EXPECT_EQ(w.form->EditLon->text(), QStringLiteral("214748364°15'53.76\"E"));
+}
+
+TEST(InputTest, LookAlikesOfInputMethodsTurnIntoTheNotation) {
+    const QString fullWidthLon = QStringLiteral("１２０º３０’５３。７６”ｗ");
+    const Scenario scenarios[] = {
+        {"typed into EditLon",
+         {},
+         [&](InputWindow& w) {
+             w.selectAll(w.form->EditLon);
+             typeText(w.form->EditLon, fullWidthLon);
+         },
+         {.lon = QStringLiteral("120°30'53.76\"W"),
+          .numbers = {"120", "30", "53", "23", "6", "32"},
+          .west = true}},
+        {"pasted into EditLat",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->EditLat);
+             w.paste(w.form->EditLat, QStringLiteral("４５˚５９′０″Ｓ"));
+         },
+         {.lat = QStringLiteral("45°59'0\"S"),
+          .numbers = {"113", "15", "53", "45", "59", "0"},
+          .south = true},
+         QStringList{QStringLiteral("EditLatChange 45°59'0\"S"), "  Edit4Change", "  Edit5Change",
+                     "  Edit6Change", "  RadioButton2Click"}},
+        {"curly marks of the Chinese punctuation mode",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->EditLon);
+             typeText(w.form->EditLon, QStringLiteral("8˚7‘6“e"));
+         },
+         {.lon = QStringLiteral("8°7'6\"E"), .numbers = {"8", "7", "6", "23", "6", "32"}}},
+        {"the ideographic space is no blank and stays",
+         {},
+         [](InputWindow& w) {
+             w.select(w.form->EditLon, 0);
+             typeText(w.form->EditLon, QStringLiteral("\u3000"));
+         },
+         {.lon = QStringLiteral("\u3000113°15'53.76\"E")}},
+        {"number boxes take look-alikes as they are",
+         {},
+         [](InputWindow& w) {
+             w.selectAll(w.form->Edit1);
+             typeText(w.form->Edit1, QStringLiteral("１"));
+         },
+         {.lon = QStringLiteral("１°15'53.76\"E"), .numbers = {"１", "15", "53", "23", "6", "32"}}},
+    };
+    for (const Scenario& s : scenarios) run(s);
+}
+
+TEST(InputTest, TypingALineFromEmptyKeepsEveryCharacterTyped) {
+    struct Case {
+        TextBox* TForm1::*box;
+        QString line;
+    };
+    // Lines whose components are written as the boxes write them; the missing
+    // marks of every prefix leave the text alone.
+    const Case cases[] = {
+        {&TForm1::EditLon, QStringLiteral("12°34'56\"W")},
+        {&TForm1::EditLon, QStringLiteral("0°0'0\"E")},
+        {&TForm1::EditLon, QStringLiteral("179°59'59\"W")},
+        {&TForm1::EditLon, QStringLiteral("113°15'53.76\"E")},
+        {&TForm1::EditLon, QStringLiteral("W113°15'53\"")},
+        {&TForm1::EditLon, QStringLiteral("15'30\"E")},
+        {&TForm1::EditLat, QStringLiteral("89°59'59\"S")},
+        {&TForm1::EditLat, QStringLiteral("23° 6'32.02\"N")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line.toStdString());
+        InputWindow w;
+        ASSERT_TRUE(w.active);
+        TextBox* box = w.form.get()->*c.box;
+        w.selectAll(box);
+        QTest::keyClick(box, Qt::Key_Backspace);
+        for (qsizetype n = 1; n <= c.line.size(); ++n) {
+            typeText(box, c.line.mid(n - 1, 1));
+            ASSERT_EQ(box->text(), c.line.left(n));
+            ASSERT_EQ(box->cursorPosition(), n);
+        }
+        EXPECT_TRUE(w.errors.shown.isEmpty());
+    }
+}
+
+TEST(InputTest, AFractionTypedFromEmptyLastsUntilTheSecondsBoxChanges) {
+    // The seconds box takes 15 at the second mark, and its handler writes the
+    // whole seconds back: the fraction goes, as with any change of that box.
+    InputWindow w;
+    ASSERT_TRUE(w.active);
+    w.selectAll(w.form->EditLon);
+    typeText(w.form->EditLon, QStringLiteral("120°30'15.5"));
+    EXPECT_EQ(w.form->EditLon->text(), QStringLiteral("120°30'15.5"));
+    typeText(w.form->EditLon, "\"");
+    EXPECT_EQ(w.form->EditLon->text(), QStringLiteral("120°30'15\""));
+    EXPECT_EQ(w.numbers(), QStringList({"120", "30", "15", "23", "6", "32"}));
+    EXPECT_EQ(w.form->EditLon->cursorPosition(), 10);
+}
+
+}  // namespace
+}  // namespace quillmark
