@@ -3,10 +3,14 @@
 // checks and the order in which the handlers ran.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <iostream>
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <random>
+#include <string>
 
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +23,7 @@
 #include "controls/tests/recorder.h"
 #include "controls/tests/typing.h"
 #include "controls/textbox.h"
+#include "locator/dms_text.h"
 #include "mainwindow/Unit1.h"
 
 // Readable failures: gtest would print a QString as its bytes.
@@ -691,6 +696,259 @@ TEST(InputTest, AFractionTypedFromEmptyLastsUntilTheSecondsBoxChanges) {
     EXPECT_EQ(w.form->EditLon->text(), QStringLiteral("120°30'15\""));
     EXPECT_EQ(w.numbers(), QStringList({"120", "30", "15", "23", "6", "32"}));
     EXPECT_EQ(w.form->EditLon->cursorPosition(), 10);
+}
+
+// The controls of one axis, as the random user sees them.
+struct AxisControls {
+    TextBox* coordinate;
+    TextBox* numbers[3];
+    SpinControl* spins[3];
+    RadioButton* first;
+    RadioButton* second;
+    char firstLetter;
+    char secondLetter;
+    QStringList handlers;
+};
+
+AxisControls longitudeOf(TForm1& f) {
+    return {f.EditLon,
+            {f.Edit1, f.Edit2, f.Edit3},
+            {f.UpDown1, f.UpDown2, f.UpDown3},
+            f.RadioButton4,
+            f.RadioButton3,
+            'E',
+            'W',
+            {"EditLonChange", "Edit1Change", "Edit2Change", "Edit3Change", "RadioButton3Click",
+             "RadioButton4Click"}};
+}
+
+AxisControls latitudeOf(TForm1& f) {
+    return {f.EditLat,
+            {f.Edit4, f.Edit5, f.Edit6},
+            {f.UpDown4, f.UpDown5, f.UpDown6},
+            f.RadioButton1,
+            f.RadioButton2,
+            'N',
+            'S',
+            {"EditLatChange", "Edit4Change", "Edit5Change", "Edit6Change", "RadioButton1Click",
+             "RadioButton2Click"}};
+}
+
+// Everything of an axis that a user can see.
+QStringList snapshot(const AxisControls& axis) {
+    return {axis.coordinate->text(),
+            axis.numbers[0]->text(),
+            axis.numbers[1]->text(),
+            axis.numbers[2]->text(),
+            axis.first->isChecked() ? "first" : "",
+            axis.second->isChecked() ? "second" : ""};
+}
+
+// Letters of the axis anywhere in its boxes, in either case: each exchange
+// between a button and the coordinate text removes one of them.
+int axisLetters(const AxisControls& axis, const QString& extra) {
+    int count = 0;
+    QString all = axis.coordinate->text() + extra;
+    for (const TextBox* box : axis.numbers) all += box->text();
+    for (QChar c : all.toUpper()) {
+        if (c == QChar(axis.firstLetter) || c == QChar(axis.secondLetter) ||
+            c == QChar(0xFF00 + axis.firstLetter - 0x20) ||
+            c == QChar(0xFF00 + axis.secondLetter - 0x20))
+            ++count;
+    }
+    return count;
+}
+
+// A user who types, deletes, pastes, undoes, steps and clicks at random.
+class RandomUser {
+public:
+    explicit RandomUser(unsigned seed) : m_random(seed) {}
+
+    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_random); }
+    bool chance(int percent) { return below(100) < percent; }
+    template <class T, std::size_t N>
+    const T& pick(const T (&items)[N]) {
+        return items[below(int(N))];
+    }
+
+    QString someText() {
+        static const char* const kPieces[] = {
+            "0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",      "9", "0",  "5",
+            "9",  "1",  "°",  "'",  "\"", ".",  " ",  "E",  "W",      "N", "S",  "e",
+            "w",  "n",  "s",  "x",  "-",  "+",  "$",  "’",  "”",      "º", "１", "５",
+            "Ｅ", "Ｓ", "。", "＂", "＇", "ｗ", "北", "度", "\u3000",
+        };
+        QString text;
+        for (int n = 1 + below(3); n > 0; --n) text += QString::fromUtf8(pick(kPieces));
+        return text;
+    }
+
+    QString someLine() {
+        static const char* const kLines[] = {
+            "113°15'53.76\"E",
+            "7°5'9\"W",
+            "23° 6'32.02\"N",
+            "45°59'0\"S",
+            "179°59'59\"W",
+            "0°0'0\"E",
+            "91°0'0\"N",
+            "180°0'0\"E",
+            "05°07'09\"S",
+            "１２°３４’５６”Ｗ",
+            "12°34'56\"EW",
+            "113 °15'53\"E",
+            "2147483648°0'0\"",
+            "15'30\"E",
+            "",
+            "NS",
+        };
+        return QString::fromUtf8(pick(kLines));
+    }
+
+    // Places the caret or a selection somewhere in `box`, focused as by a click.
+    void placeCaret(TextBox* box) {
+        const int length = int(box->text().size());
+        const int start = below(length + 1);
+        box->setFocus(Qt::MouseFocusReason);
+        box->setSelection(start, chance(30) ? below(length - start + 1) : 0);
+    }
+
+private:
+    std::mt19937 m_random;
+};
+
+TEST(InputTest, RandomUserActionsKeepEachAxisInStep) {
+    constexpr int kWindows = 4;
+    constexpr int kActionsPerWindow = 1000;
+    int checkedNumbers = 0, checkedLetters = 0, deepestSeen = 0;
+    for (unsigned seed = 1; seed <= kWindows; ++seed) {
+        InputWindow w;
+        ASSERT_TRUE(w.active);
+        RandomUser user(seed);
+        const AxisControls axes[] = {longitudeOf(*w.form), latitudeOf(*w.form)};
+        for (int step = 0; step < kActionsPerWindow; ++step) {
+            const AxisControls& axis = axes[user.below(2)];
+            const AxisControls& other = &axis == &axes[0] ? axes[1] : axes[0];
+            const QStringList before = snapshot(axis);
+            const QStringList otherBefore = snapshot(other);
+            w.journaled.clear();
+            w.errors.shown.clear();
+            w.deepest = 0;
+
+            // One action on `axis`, described for the failure message.
+            QString action;
+            QString inserted;
+            TextBox* box = user.chance(40) ? axis.coordinate : axis.numbers[user.below(3)];
+            switch (user.below(10)) {
+                case 0:
+                case 1:
+                case 2: {
+                    user.placeCaret(box);
+                    inserted = user.someText();
+                    action = "type " + inserted + " into " + box->objectName();
+                    typeText(box, inserted);
+                    break;
+                }
+                case 3: {
+                    user.placeCaret(box);
+                    const bool back = user.chance(50);
+                    action = (back ? "Backspace in " : "Delete in ") + box->objectName();
+                    QTest::keyClick(box, back ? Qt::Key_Backspace : Qt::Key_Delete);
+                    break;
+                }
+                case 4: {
+                    user.placeCaret(box);
+                    inserted = user.chance(50) ? user.someLine() : user.someText();
+                    action = "paste " + inserted + " into " + box->objectName();
+                    w.paste(box, inserted);
+                    break;
+                }
+                case 5:
+                case 6: {
+                    SpinControl* spin = axis.spins[user.below(3)];
+                    const char* arrow = user.chance(50) ? "up" : "down";
+                    action = QStringLiteral("%1 arrow of %2").arg(arrow, spin->objectName());
+                    w.spin(spin, arrow);
+                    break;
+                }
+                case 7: {
+                    TextBox* number = axis.numbers[user.below(3)];
+                    number->setFocus(Qt::MouseFocusReason);
+                    const bool up = user.chance(50);
+                    action = (up ? "Up key in " : "Down key in ") + number->objectName();
+                    QTest::keyClick(number, up ? Qt::Key_Up : Qt::Key_Down);
+                    break;
+                }
+                case 8: {
+                    RadioButton* button = user.chance(50) ? axis.first : axis.second;
+                    action = "click " + button->objectName();
+                    w.click(button);
+                    break;
+                }
+                case 9: {
+                    user.placeCaret(box);
+                    action = "undo in " + box->objectName();
+                    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+                    break;
+                }
+            }
+            const QString where = QStringLiteral("window %1, step %2: %3 -> %4 | %5 %6 %7")
+                                      .arg(seed)
+                                      .arg(step)
+                                      .arg(action, axis.coordinate->text(), axis.numbers[0]->text(),
+                                           axis.numbers[1]->text(), axis.numbers[2]->text());
+            SCOPED_TRACE(where.toStdString());
+
+            // The cascade is over, and nested no deeper than two levels per
+            // letter exchange beyond the three of a number box's round trip.
+            ASSERT_EQ(w.depth, 0);
+            deepestSeen = std::max(deepestSeen, w.deepest);
+            ASSERT_LE(w.deepest, 4 + 2 * axisLetters(axis, inserted));
+
+            // The other axis neither changed nor ran a handler.
+            ASSERT_EQ(snapshot(other), otherBefore);
+            for (const QString& entry : w.journaled) {
+                ASSERT_TRUE(other.handlers.filter(entry.trimmed().section(u' ', 0, 0)).isEmpty())
+                    << qPrintable(entry);
+            }
+            ASSERT_NE(axis.first->isChecked(), axis.second->isChecked());
+
+            // Where the coordinate text converts, the boxes and buttons follow it.
+            const std::string t = TrimLeadingBlanks(axis.coordinate->text().toStdString());
+            if (!w.journaled.isEmpty()) {
+                ASSERT_EQ(t, axis.coordinate->text().toStdString()) << "no leading blank";
+            }
+            std::optional<std::int32_t> components[3];
+            try {
+                components[0] = ExtractDegrees(t);
+                components[1] = ExtractMinutes(t);
+                components[2] = ExtractSeconds(t);
+            } catch (const InvalidInteger&) {
+                // A text that changed into one that fails has shown the error.
+                if (axis.coordinate->text() != before[0]) {
+                    ASSERT_FALSE(w.errors.shown.isEmpty());
+                }
+                continue;
+            }
+            for (int i = 0; i < 3; ++i) {
+                if (!components[i]) continue;
+                ++checkedNumbers;
+                ASSERT_EQ(axis.numbers[i]->text().toStdString(), DecimalText(*components[i]))
+                    << "component " << i;
+            }
+            const HemisphereLetters found =
+                FindHemisphereLetters(t, axis.firstLetter, axis.secondLetter);
+            if (found.First != found.Second) {
+                ++checkedLetters;
+                ASSERT_EQ(axis.first->isChecked(), found.First);
+            }
+        }
+    }
+    // The checks above must have had something to check.
+    EXPECT_GT(checkedNumbers, kWindows * kActionsPerWindow);
+    EXPECT_GT(checkedLetters, kWindows * kActionsPerWindow / 2);
+    std::cout << "deepest nesting " << deepestSeen << ", " << checkedNumbers << " components and "
+              << checkedLetters << " letters checked\n";
 }
 
 }  // namespace
