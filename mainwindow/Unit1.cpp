@@ -34,6 +34,8 @@ const QColor kWindowFrame(0, 0, 0);
 
 const QString kMakerHost = QStringLiteral("www.brellwick.com");
 
+constexpr int kLatitudeNumberTypingLimit = 30;
+
 template <class Control>
 Control* makeControl(QWidget* parent, const char* name, int left, int top, int width, int height) {
     auto* control = new Control(parent);
@@ -284,6 +286,11 @@ void TForm1::createLatitudeGroup() {
     Edit4 = createTextBox(GroupBox1, "Edit4", 33, 49, 49, 21, QStringLiteral("23"));
     Edit5 = createTextBox(GroupBox1, "Edit5", 33, 77, 49, 21, QStringLiteral("6"));
     Edit6 = createTextBox(GroupBox1, "Edit6", 33, 103, 49, 21, QStringLiteral("32"));
+    // Every hemisphere letter in a coordinate text costs two more nested
+    // handlers before the cascade ends, and the number boxes' texts go into it
+    // whole: unlimited boxes let a long paste of N and S overflow the stack.
+    // 30 characters, as in the coordinate boxes, is far more than any number.
+    for (TextBox* box : {Edit4, Edit5, Edit6}) box->setTypingLimit(kLatitudeNumberTypingLimit);
     Edit4->setOnChange(bind(&TForm1::Edit4Change));
     Edit5->setOnChange(bind(&TForm1::Edit5Change));
     Edit6->setOnChange(bind(&TForm1::Edit6Change));

@@ -698,6 +698,31 @@ TEST(InputTest, AFractionTypedFromEmptyLastsUntilTheSecondsBoxChanges) {
     EXPECT_EQ(w.form->EditLon->cursorPosition(), 10);
 }
 
+TEST(InputTest, LatitudeBoxesTakeNoMoreLettersThanTheCascadeCanNest) {
+    // Each pair of letters costs two nested handlers; thousands of them would
+    // overflow the stack, so a latitude number box takes 30 typed characters.
+    InputWindow w;
+    ASSERT_TRUE(w.active);
+    QString letters;
+    for (int i = 0; i < 10000; ++i) letters += i % 2 ? u'S' : u'N';
+    w.selectAll(w.form->Edit4);
+    w.paste(w.form->Edit4, letters);
+    EXPECT_EQ(w.form->Edit4->text(), "23");
+    EXPECT_TRUE(w.journaled.isEmpty());
+
+    w.paste(w.form->Edit4, letters.left(30));
+    EXPECT_EQ(w.form->Edit4->text(), letters.left(30));
+    EXPECT_EQ(w.depth, 0);
+    EXPECT_GT(w.deepest, 30) << "the exchanges do nest";
+    EXPECT_LE(w.deepest, 4 + 2 * 31);
+    const QString lat = w.form->EditLat->text();
+    EXPECT_EQ(lat.count(u'N') + lat.count(u'S'), 1) << qPrintable(lat);
+    EXPECT_EQ(w.form->RadioButton2->isChecked(), lat.contains(u'S'));
+    typeText(w.form->Edit4, "N");
+    EXPECT_EQ(w.form->Edit4->text(), letters.left(30)) << "the 31st character is refused";
+    EXPECT_TRUE(w.errors.shown.isEmpty());
+}
+
 // The controls of one axis, as the random user sees them.
 struct AxisControls {
     TextBox* coordinate;
