@@ -123,9 +123,10 @@ QString TextBox::userText(const QString& text) const {
 }
 
 void TextBox::pasteAsUser() {
+    if (isReadOnly()) return;
     const QString clip = QGuiApplication::clipboard()->text();
     const QString mapped = userText(clip);
-    if (isReadOnly() || mapped == clip) {
+    if (mapped == clip) {
         paste();
         return;
     }
