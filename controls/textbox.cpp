@@ -1,8 +1,18 @@
 #include "controls/textbox.h"
 
+#include <algorithm>
+#include <utility>
+
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QFocusEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPalette>
 #include <QValidator>
 
@@ -19,18 +29,50 @@ QString upperCaseLetters(QString text) {
     return text;
 }
 
+// How two texts differ: they share `prefix` characters at the start and
+// `suffix` at the end, which do not overlap and never split a surrogate pair.
+struct Difference {
+    qsizetype prefix;
+    qsizetype suffix;
+};
+
+Difference difference(const QString& before, const QString& after) {
+    const qsizetype most = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < most && before[prefix] == after[prefix]) ++prefix;
+    if (prefix > 0 && before[prefix - 1].isHighSurrogate()) --prefix;
+    qsizetype suffix = 0;
+    while (suffix < most - prefix &&
+           before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
+        ++suffix;
+    if (suffix > 0 && after[after.size() - suffix].isLowSurrogate()) --suffix;
+    return {prefix, suffix};
+}
+
 }  // namespace
 
 // QLineEdit runs its validator on every user edit (typing, paste, drop, input
 // method) and undoes the edit when it is Invalid, before any change is
-// announced; that is where the typing limit and upper-casing take effect.
+// announced; that is where the typing limit takes effect. Typing, pasting,
+// dropping and input-method commits arrive here already mapped; a path that
+// does not (a middle-click paste) is mapped here, where QLineEdit has to take
+// the text as a new one and so forgets its undo history.
 class TextBox::UserEditRule : public QValidator {
 public:
     explicit UserEditRule(TextBox* box) : QValidator(box), m_box(box) {}
 
-    State validate(QString& input, int&) const override {
+    State validate(QString& input, int& cursor) const override {
         if (m_box->m_settingText) return Acceptable;
-        if (m_box->m_upperCaseTyping) input = upperCaseLetters(input);
+        // Only what the edit inserted: the rest may hold a text that the
+        // program set, which stays as it is.
+        const Difference d = difference(m_box->m_announced, input);
+        const qsizetype length = input.size() - d.prefix - d.suffix;
+        const QString inserted = input.mid(d.prefix, length);
+        const QString mapped = m_box->userText(inserted);
+        if (mapped != inserted) {
+            input.replace(d.prefix, length, mapped);
+            if (cursor >= d.prefix + length) cursor += int(mapped.size() - length);
+        }
         const int limit = m_box->m_typingLimit;
         // A text that is already too long (set by the program) may shrink but
         // not grow.
@@ -50,19 +92,56 @@ TextBox::TextBox(QWidget* parent) : QLineEdit(parent) {
 }
 
 void TextBox::setText(const QString& text) {
-    if (text == this->text()) return;
+    const QString before = this->text();
+    if (text == before) return;
+    const Difference d = difference(before, text);
+    const auto place = [&](int position) {
+        if (position <= d.prefix) return position;
+        if (position >= before.size() - d.suffix)
+            return int(position + text.size() - before.size());
+        return int(text.size() - d.suffix);
+    };
+    const Caret was = caret();
+    m_caretAfterSet = Caret{place(was.anchor), place(was.position)};
     m_settingText = true;
     QLineEdit::setText(text);
     m_settingText = false;
+    m_caretAfterSet.reset();
 }
 
 void TextBox::setTypingLimit(int count) { m_typingLimit = count; }
 
 void TextBox::setUpperCaseTyping(bool on) { m_upperCaseTyping = on; }
 
+void TextBox::setUserTextMap(TextMap map) { m_userTextMap = std::move(map); }
+
 void TextBox::setOnChange(Handler handler) { m_onChange = std::move(handler); }
 
+QString TextBox::userText(const QString& text) const {
+    QString result = m_userTextMap && !text.isEmpty() ? m_userTextMap(text) : text;
+    return m_upperCaseTyping ? upperCaseLetters(std::move(result)) : result;
+}
+
+void TextBox::pasteAsUser() {
+    if (isReadOnly()) return;
+    const QString clip = QGuiApplication::clipboard()->text();
+    const QString mapped = userText(clip);
+    if (mapped == clip) {
+        paste();
+        return;
+    }
+    // QLineEdit begins a new undo step when the caret moves, as its own paste
+    // does; without it the paste would join the typing before it.
+    const Caret was = caret();
+    if (!text().isEmpty()) setCursorPosition(was.position == 0 ? 1 : was.position - 1);
+    setCaret(was);
+    insert(mapped);
+}
+
 void TextBox::announceChange(const QString& text) {
+    // The caret goes to its place before anyone sees the new text, so that a
+    // handler rewriting this box again starts from there.
+    if (m_caretAfterSet) setCaret(*std::exchange(m_caretAfterSet, std::nullopt));
     // QLineEdit also signals after refusing an edit, with the text unchanged.
     if (text == m_announced) return;
     m_announced = text;
@@ -72,13 +151,31 @@ void TextBox::announceChange(const QString& text) {
     Dispatch(m_onChange);
 }
 
+TextBox::Caret TextBox::caret() const {
+    const int position = cursorPosition();
+    if (!hasSelectedText()) return {position, position};
+    return {position == selectionStart() ? selectionEnd() : selectionStart(), position};
+}
+
+void TextBox::setCaret(Caret caret) {
+    if (caret.anchor == caret.position) {
+        setCursorPosition(caret.position);
+    } else {
+        setSelection(caret.anchor, caret.position - caret.anchor);
+    }
+}
+
 void TextBox::keyPressEvent(QKeyEvent* event) {
-    // Upper-case typed letters before they are inserted, so that the edit stays
-    // one undo step.
-    if (m_upperCaseTyping && !isReadOnly() && !event->text().isEmpty()) {
-        const QString upper = upperCaseLetters(event->text());
-        if (upper != event->text()) {
-            QKeyEvent copy(event->type(), event->key(), event->modifiers(), upper,
+    if (!isReadOnly()) {
+        if (event->matches(QKeySequence::Paste)) {
+            pasteAsUser();
+            event->accept();
+            return;
+        }
+        // Mapped before it is inserted, so that the edit stays one undo step.
+        const QString typed = userText(event->text());
+        if (typed != event->text()) {
+            QKeyEvent copy(event->type(), event->key(), event->modifiers(), typed,
                            event->isAutoRepeat(), event->count());
             QLineEdit::keyPressEvent(&copy);
             event->setAccepted(copy.isAccepted());
@@ -86,6 +183,58 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         }
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::inputMethodEvent(QInputMethodEvent* event) {
+    // QLineEdit would take a commit even when read-only.
+    if (isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    // Only the committed text enters the box; the composition shown meanwhile
+    // is the input method's.
+    const QString committed = event->commitString();
+    const QString mapped = userText(committed);
+    if (mapped != committed) {
+        QInputMethodEvent copy(event->preeditString(), event->attributes());
+        copy.setCommitString(mapped, event->replacementStart(), event->replacementLength());
+        QLineEdit::inputMethodEvent(&copy);
+        event->setAccepted(copy.isAccepted());
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void TextBox::dropEvent(QDropEvent* event) {
+    const QMimeData* data = event->mimeData();
+    if (!isReadOnly() && data && data->hasText()) {
+        const QString mapped = userText(data->text());
+        if (mapped != data->text()) {
+            QMimeData mappedData;
+            mappedData.setText(mapped);
+            QDropEvent copy(event->position(), event->possibleActions(), &mappedData,
+                            event->buttons(), event->modifiers(), event->type());
+            copy.setDropAction(event->dropAction());
+            QLineEdit::dropEvent(&copy);
+            event->setDropAction(copy.dropAction());
+            event->setAccepted(copy.isAccepted());
+            return;
+        }
+    }
+    QLineEdit::dropEvent(event);
+}
+
+void TextBox::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();
+    // The menu's Paste, known by its caption in QLineEdit's own translation.
+    const QString pasteCaption = QLineEdit::tr("&Paste");
+    for (QAction* action : menu->actions()) {
+        if (!action->text().startsWith(pasteCaption)) continue;
+        disconnect(action, &QAction::triggered, this, nullptr);
+        connect(action, &QAction::triggered, this, &TextBox::pasteAsUser);
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void TextBox::focusInEvent(QFocusEvent* event) {

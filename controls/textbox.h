@@ -1,6 +1,9 @@
 // The window's single-line text box.
 #pragma once
 
+#include <functional>
+#include <optional>
+
 #include <QLineEdit>
 #include <QString>
 
@@ -18,7 +21,11 @@ public:
 
     // Sets the text as the program. Does nothing at all when `text` equals the
     // current text; otherwise the change handler has run when this returns.
-    // Never cut to the typing limit and never upper-cased.
+    // Never cut to the typing limit, never upper-cased or mapped. The caret and
+    // the selection keep their place in the text: a position in front of the
+    // part that changed stays, one behind it moves with the text behind it, one
+    // inside it goes to the end of the new part. As with any text set from
+    // outside, the undo history starts afresh.
     void setText(const QString& text);
 
     // At most `count` characters can be typed or pasted; 0 means no limit.
@@ -30,11 +37,23 @@ public:
     // announced.
     void setUpperCaseTyping(bool on);
 
+    // Turns the text of a piece the user types, pastes, drops or commits from an
+    // input method into what the box takes instead, before upper-casing, as
+    // part of the same edit: one undo step, and the typing limit counts the
+    // result. The map must work character by character and give the same text
+    // when applied again. Texts set by the program are left as they are; an
+    // empty map turns mapping off.
+    using TextMap = std::function<QString(const QString&)>;
+    void setUserTextMap(TextMap map);
+
     // Runs through Dispatch after every change of the text.
     void setOnChange(Handler handler);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -42,11 +61,23 @@ private:
     class UserEditRule;
     friend class UserEditRule;
 
+    struct Caret {
+        int anchor;
+        int position;
+    };
+
+    // What the box makes of a piece of text that the user inserts.
+    QString userText(const QString& text) const;
+    void pasteAsUser();
     void announceChange(const QString& text);
+    Caret caret() const;
+    void setCaret(Caret caret);
     void showSelection(bool shown);
 
     Handler m_onChange;
+    TextMap m_userTextMap;
     QString m_announced;
+    std::optional<Caret> m_caretAfterSet;
     int m_typingLimit = 0;
     bool m_upperCaseTyping = false;
     bool m_settingText = false;

@@ -57,6 +57,55 @@ std::string Concat(std::string_view a, std::string_view b, std::string_view c = 
     return result;
 }
 
+// The printable ASCII characters "!" to "~", the twins of U+FF01..U+FF5E.
+constexpr std::string_view kPrintableAscii =
+    "!\"#$%&'()*+,-./"
+    "0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUVWXYZ[\\]^_`abcdefghijklmnopqrstuvwxyz{|}~";
+
+// The notation's character that an input method's look-alike `c` stands for;
+// empty when `c` is none.
+std::string_view LookAlikeTwin(char32_t c) {
+    switch (c) {
+        case U'\u2018':  // ‘
+        case U'\u2019':  // ’
+        case U'\u2032':  // ′
+            return "'";
+        case U'\u201C':  // “
+        case U'\u201D':  // ”
+        case U'\u2033':  // ″
+            return "\"";
+        case U'\u00BA':  // º
+        case U'\u02DA':  // ˚
+            return kDegreeSign;
+        case U'\u3002':  // 。
+            return ".";
+    }
+    if (c >= 0xFF01 && c <= 0xFF5E) return kPrintableAscii.substr(c - 0xFF01, 1);
+    return {};
+}
+
+bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+// The code point of the well-formed two- or three-byte sequence at the start of
+// `text` and its length; length 0 for anything else. Every look-alike lies in
+// that range, and an overlong form must not pass for one.
+struct Decoded {
+    char32_t code;
+    std::size_t length;
+};
+Decoded DecodeTwoOrThreeBytes(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    if (text.size() >= 2 && byte(0) >= 0xC2 && byte(0) <= 0xDF && IsContinuation(text[1]))
+        return {char32_t(byte(0) & 0x1F) << 6 | (byte(1) & 0x3F), 2};
+    if (text.size() >= 3 && (byte(0) & 0xF0) == 0xE0 && IsContinuation(text[1]) &&
+        IsContinuation(text[2])) {
+        const char32_t code =
+            char32_t(byte(0) & 0x0F) << 12 | char32_t(byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
+        if (code >= 0x800) return {code, 3};
+    }
+    return {0, 0};
+}
+
 [[noreturn]] void Reject(std::string_view text) { throw InvalidInteger(text); }
 
 }  // namespace
@@ -177,6 +226,23 @@ std::string SetHemisphereLetter(std::string_view t, char letter, char first, cha
         if (at != std::string::npos) result.erase(at, 1);
     }
     if (IsAscii(letter)) result += letter;
+    return result;
+}
+
+std::string mapLookAlikes(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const Decoded decoded = DecodeTwoOrThreeBytes(text.substr(i));
+        if (decoded.length == 0) {
+            result += text[i++];
+            continue;
+        }
+        const std::string_view twin = LookAlikeTwin(decoded.code);
+        result += twin.empty() ? text.substr(i, decoded.length) : twin;
+        i += decoded.length;
+    }
     return result;
 }
 

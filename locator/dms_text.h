@@ -72,4 +72,15 @@ std::string ReplaceSeconds(std::string_view t, std::string_view seconds);
 // valid UTF-8 stays valid.
 std::string SetHemisphereLetter(std::string_view t, char letter, char first, char second);
 
+// The text with the look-alikes that Chinese input methods type in place of the
+// notation's characters turned into those characters: ’ ‘ ′ into ', ” “ ″ into
+// ", º ˚ into °, the ideographic full stop 。 into ".", and the full-width forms
+// U+FF01..U+FF5E (！ to ～: digits, letters, marks) into their ASCII twins.
+// Each character maps to one character on its own, so the result has as many
+// characters as the text and mapping any piece of a text maps that piece alone;
+// mapping twice changes nothing more. Everything else, the ideographic space
+// U+3000 and invalid UTF-8 included, is carried through unchanged:
+// mapLookAlikes("１１３º１５’５３。７６”Ｅ") is 113°15'53.76"E.
+std::string mapLookAlikes(std::string_view text);
+
 }  // namespace quillmark

@@ -17,6 +17,8 @@
 #include "controls/textbox.h"
 #include "controls/webbrowser.h"
 
+#include "locator/dms_text.h"
+
 #include "mainwindow/application.h"
 
 namespace quillmark {
@@ -31,6 +33,8 @@ const QColor kWhite(255, 255, 255);
 const QColor kWindowFrame(0, 0, 0);
 
 const QString kMakerHost = QStringLiteral("www.brellwick.com");
+
+constexpr int kLatitudeNumberTypingLimit = 30;
 
 template <class Control>
 Control* makeControl(QWidget* parent, const char* name, int left, int top, int width, int height) {
@@ -101,6 +105,12 @@ RadioButton* createRadioButton(QWidget* parent, const char* name, int left, int 
     button->setHint(hint);
     button->setInitialChecked(checked);
     return button;
+}
+
+// What Chinese input methods type for the notation's marks, digits and letters
+// (’ for ', ” for ", º for °, full-width forms), turned into the notation's own.
+QString lookAlikesMapped(const QString& text) {
+    return QString::fromStdString(mapLookAlikes(text.toStdString()));
 }
 
 QTimer* createTimer(QObject* owner, const char* name, int interval) {
@@ -219,11 +229,13 @@ void TForm1::createCoordinateTexts() {
     EditLon =
         createTextBox(GroupBox3, "EditLon", 40, 18, 73, 21, QStringLiteral("113°15'53.76\"E"));
     EditLon->setUpperCaseTyping(true);
+    EditLon->setUserTextMap(lookAlikesMapped);
     EditLon->setTypingLimit(30);
     EditLon->setOnChange(bind(&TForm1::EditLonChange));
     EditLat =
         createTextBox(GroupBox3, "EditLat", 40, 42, 73, 21, QStringLiteral(" 23° 6'32.02\"N"));
     EditLat->setUpperCaseTyping(true);
+    EditLat->setUserTextMap(lookAlikesMapped);
     EditLat->setTypingLimit(30);
     EditLat->setOnChange(bind(&TForm1::EditLatChange));
 }
@@ -274,6 +286,11 @@ void TForm1::createLatitudeGroup() {
     Edit4 = createTextBox(GroupBox1, "Edit4", 33, 49, 49, 21, QStringLiteral("23"));
     Edit5 = createTextBox(GroupBox1, "Edit5", 33, 77, 49, 21, QStringLiteral("6"));
     Edit6 = createTextBox(GroupBox1, "Edit6", 33, 103, 49, 21, QStringLiteral("32"));
+    // Every hemisphere letter in a coordinate text costs two more nested
+    // handlers before the cascade ends, and the number boxes' texts go into it
+    // whole: unlimited boxes let a long paste of N and S overflow the stack.
+    // 30 characters, as in the coordinate boxes, is far more than any number.
+    for (TextBox* box : {Edit4, Edit5, Edit6}) box->setTypingLimit(kLatitudeNumberTypingLimit);
     Edit4->setOnChange(bind(&TForm1::Edit4Change));
     Edit5->setOnChange(bind(&TForm1::Edit5Change));
     Edit6->setOnChange(bind(&TForm1::Edit6Change));

@@ -150,5 +150,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (static_cast<unsigned char>(letter) < 128) {
         Require(!lettered.empty() && lettered.back() == letter, "the new letter comes last");
     }
+
+    // Look-alikes map piece by piece, once and for all, keeping UTF-8 valid.
+    const std::string mapped = mapLookAlikes(text);
+    Require(!validText || reference::IsValidUtf8(mapped), "mapping keeps UTF-8 valid");
+    Require(mapLookAlikes(mapped) == mapped, "mapping twice changes nothing more");
+    Require(mapLookAlikes(text + component) == mapped + mapLookAlikes(component) || !validText,
+            "a valid text maps the same whole or in pieces");
     return 0;
 }

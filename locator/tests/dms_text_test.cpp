@@ -301,5 +301,82 @@ TEST(TextOperations, KeepValidUtf8ValidAndSurviveInvalidInput) {
     }
 }
 
+// The UTF-8 form of one code point.
+std::string Utf8(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | c >> 18);
+        out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+TEST(MapLookAlikes, TurnsInputMethodCharactersIntoTheNotations) {
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        // Each kind the full-width and Chinese-punctuation modes type.
+        {"’‘′＇", "''''"},
+        {"”“″＂", "\"\"\"\""},
+        {"º˚°", "°°°"},
+        {"０１２３４５６７８９", "0123456789"},
+        {"ＥＷＮＳｅｗｎｓ", "EWNSewns"},
+        {"．。", ".."},
+        {"！～＋－＄ｘ", "!~+-$x"},
+        {"１１３º１５’５３。７６”Ｅ", "113°15'53.76\"E"},
+        {" 23˚ 6′32．02″Ｎ", " 23° 6'32.02\"N"},
+        // Not look-alikes: the ideographic space is no Blank and stays, so do
+        // Chinese text, the neighbours of the full-width block, and characters
+        // that only resemble a mark from afar.
+        {"\u3000北纬、，", "\u3000北纬、,"},
+        {"\uFF00\uFF5F\uFF61\uFFE3", "\uFF00\uFF5F\uFF61\uFFE3"},
+        {"`´ʹʺ〃", "`´ʹʺ〃"},
+        {"113°15'53.76\"E", "113°15'53.76\"E"},
+        {"😀１", "😀1"},
+        {"", ""},
+        // Invalid UTF-8 passes byte by byte; an overlong or cut-off form of a
+        // look-alike is no look-alike.
+        {"\xEF\xBC", "\xEF\xBC"},
+        {"\xBC\x91１",
+         "\xBC\x91"
+         "1"},
+        {"\xE0\x82\xBA", "\xE0\x82\xBA"},
+        {"\xC1\xBA", "\xC1\xBA"},
+        {"\xE2\x80\xE2\x80\x99", "\xE2\x80'"},
+        {"\xEF\xBC\x91\xFF", "1\xFF"},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(mapLookAlikes(text), expected) << "'" << text << "'";
+    }
+}
+
+TEST(MapLookAlikes, MapsEachCharacterToOneAndIsStableOverTheWholeRange) {
+    // Every code point, alone and inside a coordinate: one character in, one
+    // character out, piece by piece the same as whole, and a second pass
+    // changes nothing. The text box maps only the piece a user inserts and
+    // counts its typing limit in characters; both rely on this.
+    int mapped = 0;
+    for (char32_t c = 1; c <= 0x10FFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) continue;
+        const std::string one = Utf8(c);
+        const std::string out = mapLookAlikes(one);
+        if (out == one) continue;
+        ++mapped;
+        ASSERT_TRUE(out.size() == 1 || out == "°") << std::hex << static_cast<std::uint32_t>(c);
+        ASSERT_EQ(mapLookAlikes(out), out);
+        ASSERT_EQ(mapLookAlikes("1" + one + "°" + one), "1" + out + "°" + out);
+    }
+    EXPECT_EQ(mapped, 94 + 3 + 3 + 2 + 1);
+}
+
 }  // namespace
 }  // namespace quillmark
