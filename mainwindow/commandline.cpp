@@ -47,10 +47,10 @@ void print(std::FILE* stream, const QString& line) {
     std::fputc('\n', stream);
 }
 
-// The line as the coordinate box would hold it had the user typed it: letters
-// in upper case.
+// The line as the coordinate box would hold it had the user typed it: the
+// look-alikes of Chinese input methods mapped, letters in upper case.
 std::string asTyped(const QString& line) {
-    QString typed = line;
+    QString typed = QString::fromStdString(mapLookAlikes(line.toStdString()));
     for (QChar& c : typed) {
         if (c.isLower()) c = c.toUpper();
     }

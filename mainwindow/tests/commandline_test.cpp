@@ -43,6 +43,7 @@ TEST(CommandLineTest, LocatesPositionsWrittenAsTheWindowWritesThem) {
         {"113°15'53.76\"E", "23°6'32.02\"N", "OL63PC"},
         {" 113°15'53.76\"E", " 23° 6'32.02\"N", "OL63PC"},  // the window's padded form
         {"113°15'53.76\"e", "23°6'32.02\"n", "OL63PC"},     // typed letters count upper-cased
+        {"１１３º１５’５３。７６”ｅ", "２３˚６′３２．０２″Ｎ", "OL63PC"},  // full-width input
         {"0°7'30\"W", "51°30'26\"N", "IO91WM"},
         {"74°0'21\"W", "40°42'46\"N", "FN20XR"},
         {"151°12'30\"E", "33°52'4\"S", "QF56OD"},
