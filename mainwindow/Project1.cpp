@@ -7,9 +7,9 @@
 
 int main(int argc, char* argv[]) {
     quillmark::PrepareLayoutScale();
-    quillmark::PrepareWebEngine();
     QApplication application(argc, argv);
     quillmark::SetUpApplication();
+    quillmark::UseInstalledWebEngine();
     quillmark::TForm1 Form1;
     Form1.showCentred();
     return QApplication::exec();

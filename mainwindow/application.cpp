@@ -1,8 +1,12 @@
 #include "mainwindow/application.h"
 
-#include <unistd.h>
+#include <utility>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "controls/webbrowser.h"
 
 namespace quillmark {
 
@@ -15,18 +19,27 @@ QFont fontAt(const QString& family, int characterHeight) {
     return font;
 }
 
+bool& layoutScaleInEnvironment() {
+    static bool put = false;
+    return put;
+}
+
+QUrl& siteOverride() {
+    static QUrl address;
+    return address;
+}
+
 }  // namespace
 
 void PrepareLayoutScale() {
-    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(kLayoutScale, 'g', 6));
-}
-
-void PrepareWebEngine() {
-    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        layoutScaleInEnvironment() = true;
+    }
 }
 
 void SetUpApplication() {
+    if (std::exchange(layoutScaleInEnvironment(), false)) qunsetenv("QT_SCALE_FACTOR");
     QCoreApplication::setApplicationName(QString::fromUtf8(kProductName));
     QCoreApplication::setOrganizationName(QString::fromUtf8(kCompanyName));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(kFileVersion));
@@ -36,6 +49,21 @@ void SetUpApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmark"));
     QApplication::setWindowIcon(WindowIcon());
 }
+
+void UseInstalledWebEngine() {
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString file = QStringLiteral(QUILLMARK_WEBPANEL_FILE);
+    QString path = programDir.filePath(file);
+    if (!QFileInfo::exists(path))
+        path = programDir.filePath(QStringLiteral(QUILLMARK_WEBPANEL_DIR_FROM_BINDIR "/") + file);
+    SetWebEngineLibrary(QDir::cleanPath(path));
+}
+
+QUrl SiteAddress() {
+    return siteOverride().isEmpty() ? QUrl(QString::fromUtf8(kSiteUrl)) : siteOverride();
+}
+
+void SetSiteAddress(const QUrl& address) { siteOverride() = address; }
 
 QFont LayoutFont(int characterHeight) {
     return fontAt(QStringLiteral("Noto Sans CJK SC"), characterHeight);

@@ -1,9 +1,10 @@
 // Application-wide set-up shared by the program and its tests: identity,
-// layout scale, fonts and icon.
+// layout scale, fonts and icon, the maker's site and the web panels' engine.
 #pragma once
 
 #include <QFont>
 #include <QIcon>
+#include <QUrl>
 
 #include "mainwindow/version.h"
 
@@ -16,17 +17,28 @@ namespace quillmark {
 inline constexpr double kLayoutScale = 11.0 / 9.0;
 
 // Asks Qt to scale every window by kLayoutScale, unless the user has chosen a
-// scale (QT_SCALE_FACTOR). Call before the QApplication is created.
+// scale (QT_SCALE_FACTOR). Call before the QApplication is created;
+// SetUpApplication takes the request out of the environment again.
 void PrepareLayoutScale();
 
-// Chromium refuses to start its sandbox as root, and the embedded browsers
-// would end the program; as root they run without it. Call before the
-// QApplication is created.
-void PrepareWebEngine();
-
 // Sets the application's name, display name (the title "Quillmark V1.0"),
-// organisation, version and window icon from the version record.
+// organisation, version and window icon from the version record. Removes what
+// PrepareLayoutScale put into the environment, now that Qt has read it, so
+// that no program started from here (the system's web browser) inherits it.
 void SetUpApplication();
+
+// Lets the window's browsers load the engine plugin installed with the
+// program: beside the executable (as in the build tree), else in the library
+// directory it is installed to. Without this call the browsers stay blank.
+void UseInstalledWebEngine();
+
+// The maker's web site, scheme and host with no path: QUILLMARK_SITE_URL of
+// the build, unless a test has set another.
+QUrl SiteAddress();
+
+// For tests: the site the window's panels and links use from now on; an empty
+// address restores the build's.
+void SetSiteAddress(const QUrl& address);
 
 // The user-interface font (Noto Sans CJK SC) for a described character height
 // in screen pixels, sized in layout pixels.
