@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QResource>
 
 #include "controls/webbrowser.h"
 
@@ -12,11 +14,21 @@ namespace quillmark {
 
 namespace {
 
-QFont fontAt(const QString& family, int characterHeight) {
-    QFont font(family);
+// `family` first from the cut-down copy, then whole from the system.
+QFont fontAt(const QString& copy, const QString& family, int characterHeight) {
+    QFont font;
+    font.setFamilies({copy, family});
     font.setPixelSize(qMax(1, qRound(characterHeight / kLayoutScale)));
     font.setStyleHint(QFont::SansSerif);
     return font;
+}
+
+void registerFonts() {
+    // Registered in place: the resource is stored uncompressed.
+    const QResource fonts(QStringLiteral(":/fonts/ui-fonts.ttc"));
+    if (fonts.isValid() && fonts.compressionAlgorithm() == QResource::NoCompression)
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(fonts.data()), qsizetype(fonts.size())));
 }
 
 bool& layoutScaleInEnvironment() {
@@ -48,6 +60,7 @@ void SetUpApplication() {
     QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kProductName));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmark"));
     QApplication::setWindowIcon(WindowIcon());
+    registerFonts();
 }
 
 void UseInstalledWebEngine() {
@@ -66,19 +79,26 @@ QUrl SiteAddress() {
 void SetSiteAddress(const QUrl& address) { siteOverride() = address; }
 
 QFont LayoutFont(int characterHeight) {
-    return fontAt(QStringLiteral("Noto Sans CJK SC"), characterHeight);
+    return fontAt(QStringLiteral("Quillmark Sans"), QStringLiteral("Noto Sans CJK SC"),
+                  characterHeight);
 }
 
 QFont LayoutSongFont(int characterHeight) {
-    QFont font = fontAt(QStringLiteral("Noto Serif CJK SC"), characterHeight);
+    QFont font = fontAt(QStringLiteral("Quillmark Serif"), QStringLiteral("Noto Serif CJK SC"),
+                        characterHeight);
     font.setStyleHint(QFont::Serif);
     return font;
 }
 
 QIcon WindowIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
+    // X11 hands every size of the icon to the window manager, reading each
+    // picture; larger ones come from the installed desktop icons.
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (int size : {16, 32, 48, 64})
+            sizes.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
+        return sizes;
+    }();
     return icon;
 }
 

@@ -22,7 +22,9 @@ inline constexpr double kLayoutScale = 11.0 / 9.0;
 void PrepareLayoutScale();
 
 // Sets the application's name, display name (the title "Quillmark V1.0"),
-// organisation, version and window icon from the version record. Removes what
+// organisation, version and window icon from the version record, and
+// registers the window's fonts (cut down to the program's characters, so that
+// they cost little memory and start-up time). Removes what
 // PrepareLayoutScale put into the environment, now that Qt has read it, so
 // that no program started from here (the system's web browser) inherits it.
 void SetUpApplication();
@@ -41,13 +43,17 @@ QUrl SiteAddress();
 void SetSiteAddress(const QUrl& address);
 
 // The user-interface font (Noto Sans CJK SC) for a described character height
-// in screen pixels, sized in layout pixels.
+// in screen pixels, sized in layout pixels. Its glyphs come from the cut-down
+// copy that SetUpApplication registers; a character outside it is drawn from
+// the system's Noto Sans CJK SC.
 QFont LayoutFont(int characterHeight);
 
-// The Song-style face (Noto Serif CJK SC) at a described character height.
+// The Song-style face (Noto Serif CJK SC) at a described character height,
+// likewise.
 QFont LayoutSongFont(int characterHeight);
 
-// The maker's brand icon in every size built into the program.
+// The maker's brand icon in the sizes a window manager shows (16 to 64
+// pixels); one shared icon, so its pictures are read once.
 QIcon WindowIcon();
 
 }  // namespace quillmark

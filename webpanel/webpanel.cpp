@@ -1,5 +1,7 @@
 #include "webpanel/webpanel.h"
 
+#include <memory>
+
 #include <QtGui/private/qopenglcontext_p.h>
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -97,18 +99,30 @@ private:
     WebEngineHost& m_host;
 };
 
+// The profile all views share while any is alive: off the record, so nothing
+// the pages leave behind reaches the disk. Sharing it spares every view but
+// the first the engine's set-up of a browsing context.
+std::shared_ptr<QWebEngineProfile> sharedProfile() {
+    static std::weak_ptr<QWebEngineProfile> shared;
+    std::shared_ptr<QWebEngineProfile> profile = shared.lock();
+    if (!profile) {
+        profile = std::make_shared<QWebEngineProfile>();
+        QObject::connect(profile.get(), &QWebEngineProfile::downloadRequested,
+                         [](QWebEngineDownloadRequest* download) { download->cancel(); });
+        shared = profile;
+    }
+    return profile;
+}
+
 class PanelView : public QWebEngineView, public WebEngineView {
 public:
     PanelView(QWidget* parent, WebEngineHost& host)
         : QWebEngineView(parent),
-          // Off the record: nothing the pages leave behind reaches the disk.
-          m_profile(new QWebEngineProfile),
-          m_page(new PanelPage(m_profile, host)) {
+          m_profile(sharedProfile()),
+          m_page(new PanelPage(m_profile.get(), host)) {
         hide();
         setContextMenuPolicy(Qt::NoContextMenu);
         setAcceptDrops(false);
-        connect(m_profile, &QWebEngineProfile::downloadRequested,
-                [](QWebEngineDownloadRequest* download) { download->cancel(); });
         harden(m_page->settings());
         QWebEnginePage* page = m_page;
         connect(page, &QWebEnginePage::featurePermissionRequested, page,
@@ -149,7 +163,7 @@ public:
     ~PanelView() override {
         // A profile must outlive its pages.
         delete m_page;
-        delete m_profile;
+        m_profile.reset();
     }
 
     QWidget* widget() override { return this; }
@@ -162,7 +176,7 @@ public:
     }
 
 private:
-    QWebEngineProfile* m_profile;
+    std::shared_ptr<QWebEngineProfile> m_profile;
     PanelPage* m_page;
 };
 
