@@ -229,7 +229,7 @@ std::optional<QVariant> WebBrowser::runScript(const QString& script) {
         if (pending->loop) pending->loop->quit();
     });
     if (!pending->answer) {
-        QTimer::singleShot(kScriptAnswerTimeout, &loop, &QEventLoop::quit);
+        QTimer::singleShot(kScriptAnswerTimeout, Qt::PreciseTimer, &loop, &QEventLoop::quit);
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
     return pending->answer;

@@ -28,7 +28,9 @@ extern bool userChoseScale;
 namespace {
 
 using testing::RecordedExceptionBox;
+using testing::runFor;
 using testing::TestServer;
+using testing::waitUntil;
 
 // A page larger than any panel that requests /report/<name> once its body's
 // overflow is hidden on both axes, whoever hid it.
@@ -76,7 +78,7 @@ bool isBlank(QWidget* panel) {
 
 // Waits until `panel` shows a reporting page.
 bool showsPage(QWidget* panel) {
-    return QTest::qWaitFor([panel] {
+    return waitUntil([panel] {
         const QImage image = panel->grab().toImage();
         return image.pixelColor(image.width() / 2, image.height() / 2) == kPageColor;
     });
@@ -118,7 +120,7 @@ TEST_F(WebPanelTest, PagesLoadOnceAfterTheirTimersAndFillTheirPanels) {
     EXPECT_TRUE(isBlank(form.Panel3));
 
     ASSERT_TRUE(server.waitForRequests("/report/", 2, 30000)) << server.paths().join(' ').data();
-    EXPECT_TRUE(QTest::qWaitFor([&] {
+    EXPECT_TRUE(waitUntil([&] {
         return bounds(form.WebBrowser1) == QRect(-2, -2, 470, 63) &&
                bounds(form.WebBrowser2) == QRect(-2, -2, 113, 35);
     }));
@@ -138,7 +140,7 @@ TEST_F(WebPanelTest, PagesLoadOnceAfterTheirTimersAndFillTheirPanels) {
     EXPECT_GE(pages[1].arrivedMs - created, 3500);
     EXPECT_EQ(form.Timer1, nullptr);
     EXPECT_EQ(form.Timer2, nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return timer1.isNull() && timer2.isNull(); }))
+    EXPECT_TRUE(waitUntil([&] { return timer1.isNull() && timer2.isNull(); }))
         << "the timers are gone and never tick again";
     EXPECT_TRUE(showsPage(form.Panel2));
     EXPECT_TRUE(showsPage(form.Panel3));
@@ -156,7 +158,7 @@ TEST_F(WebPanelTest, APageMadeOfFramesEndsTheSameWay) {
     Dispatch([&] { form->Timer1Timer(); });
     ASSERT_TRUE(server.waitForRequests("/report/frames", 1, 20000))
         << server.paths().join(' ').data() << " " << errors.shown.join('|').toStdString();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !finished.isEmpty(); }));
+    ASSERT_TRUE(waitUntil([&] { return !finished.isEmpty(); }));
     EXPECT_TRUE(finished.first().first().toBool());
     EXPECT_EQ(bounds(form->WebBrowser1), QRect(-2, -2, 470, 63));
     EXPECT_EQ(server.paths("/a.htm").size(), 1);
@@ -180,7 +182,7 @@ TEST_F(WebPanelTest, AFailedLoadLeavesThePanelBlankAndALaterOneStillWorks) {
         ASSERT_TRUE(finished.wait(20000));
         EXPECT_FALSE(finished.first().first().toBool());
         EXPECT_EQ(server.paths("/tools/").size() - requestsBefore, c.serverDown ? 0 : 1);
-        QTest::qWait(300);  // what a shown page would have painted by now
+        runFor(300);  // what a shown page would have painted by now
         EXPECT_TRUE(isBlank(form->Panel2));
         EXPECT_EQ(bounds(form->WebBrowser1), QRect(-2, -2, 470, 62)) << "no completion";
         EXPECT_TRUE(errors.shown.isEmpty()) << errors.shown.join('|').toStdString();
@@ -205,7 +207,7 @@ TEST_F(WebPanelTest, AFailingNavigateIsReportedAndRetriedAtTheTimersInterval) {
     form.Timer2->stop();
     const QPointer<QTimer> timer1 = form.Timer1;
     form.Timer1->setInterval(100);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return errors.shown.size() >= 2; }, 5000));
+    ASSERT_TRUE(waitUntil([&] { return errors.shown.size() >= 2; }, 5000));
     EXPECT_EQ(errors.shown.first(), "'ftp://127.0.0.1:21/tools/AD/01.htm' is not a web address.");
     EXPECT_EQ(errors.shown[1], errors.shown[0]);
     ASSERT_EQ(form.Timer1, timer1.data()) << "the timer stays after a failure";
@@ -214,7 +216,7 @@ TEST_F(WebPanelTest, AFailingNavigateIsReportedAndRetriedAtTheTimersInterval) {
     SetSiteAddress(QUrl(server.address()));
     EXPECT_TRUE(server.waitForRequests("/tools/AD/01.htm", 1, 20000));
     EXPECT_EQ(form.Timer1, nullptr);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return timer1.isNull(); }));
+    EXPECT_TRUE(waitUntil([&] { return timer1.isNull(); }));
 }
 
 TEST_F(WebPanelTest, ABrokenOverflowChainIsReportedAndSkipsTheResize) {
@@ -273,7 +275,7 @@ TEST_F(WebPanelTest, ClosingBeforeTheTimersFireRequestsNothingAndLoadsNoEngine) 
             QTimer::singleShot(300, form, &QWidget::close);
             QApplication::exec();  // returns when the last window closes
             delete form;
-            QTest::qWait(3600);
+            runFor(3600);
             QFile maps(QStringLiteral("/proc/self/maps"));
             maps.open(QIODevice::ReadOnly);
             const bool engineLoaded = maps.readAll().contains("WebEngine");

@@ -2,12 +2,26 @@
 
 #include <chrono>
 
+#include <QEventLoop>
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTest>
+#include <QTimer>
 
 namespace quillmark::testing {
+
+bool waitUntil(const std::function<bool()>& done, int timeoutMs) {
+    if (done()) return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+    });
+    poll.start(5);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return done();
+}
 
 TestServer::TestServer() : m_server(new QTcpServer(this)) {
     connect(m_server, &QTcpServer::newConnection, this, [this] {
@@ -20,6 +34,10 @@ TestServer::TestServer() : m_server(new QTcpServer(this)) {
 }
 
 TestServer::~TestServer() = default;
+
+void runFor(int ms) {
+    waitUntil([] { return false; }, ms);
+}
 
 qint64 TestServer::now() {
     using namespace std::chrono;
@@ -49,7 +67,7 @@ QList<QByteArray> TestServer::paths(const QByteArray& prefix) const {
 }
 
 bool TestServer::waitForRequests(const QByteArray& prefix, int count, int timeoutMs) {
-    return QTest::qWaitFor([&] { return paths(prefix).size() >= count; }, timeoutMs);
+    return waitUntil([&] { return paths(prefix).size() >= count; }, timeoutMs);
 }
 
 void TestServer::serve(QTcpSocket* socket) {

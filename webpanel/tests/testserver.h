@@ -12,7 +12,18 @@
 class QTcpServer;
 class QTcpSocket;
 
+#include <functional>
+
 namespace quillmark::testing {
+
+// Runs the event loop until `done` holds, for at most `timeoutMs`; returns
+// whether it holds. Unlike QTest::qWaitFor, which sleeps between rounds, the
+// loop wakes for every event, so the browser engine, which posts many small
+// tasks to the GUI thread, runs at its own pace.
+bool waitUntil(const std::function<bool()>& done, int timeoutMs = 10000);
+
+// Runs the event loop, in the same way, for `ms`.
+void runFor(int ms);
 
 class TestServer : public QObject {
     Q_OBJECT

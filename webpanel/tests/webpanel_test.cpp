@@ -19,7 +19,9 @@ extern QString* homeFolders;
 namespace {
 
 using testing::RecordedExceptionBox;
+using testing::runFor;
 using testing::TestServer;
+using testing::waitUntil;
 
 // A script that requests /report/<what> from the page's server.
 const QByteArray kReport =
@@ -83,7 +85,7 @@ TEST_F(WebPanelPluginTest, LinksThatLeaveTheSiteOrAskForAWindowNeverOpenInside) 
     load("/links.htm");
     const QUrl links(server.address() + "/links.htm");
     // The page takes clicks once it has been drawn.
-    ASSERT_TRUE(QTest::qWaitFor(
+    ASSERT_TRUE(waitUntil(
         [&] { return window.grab().toImage().pixelColor(380, 30) == QColor(0, 0, 255); }));
 
     struct Case {
@@ -101,9 +103,9 @@ TEST_F(WebPanelPluginTest, LinksThatLeaveTheSiteOrAskForAWindowNeverOpenInside) 
         opened.clear();
         QTest::mouseClick(pageInput(), Qt::LeftButton, {}, QPoint(c.x, 30));
         if (c.opens.isEmpty())
-            QTest::qWait(500);
+            runFor(500);
         else
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !opened.isEmpty(); }, 5000));
+            EXPECT_TRUE(waitUntil([&] { return !opened.isEmpty(); }, 5000));
         EXPECT_EQ(opened, c.opens);
         EXPECT_EQ(browser->url(), links) << "the panel stays on its page";
     }
@@ -152,7 +154,7 @@ indexedDB.open('panel', 1).onsuccess = function () { report('stored'); };
 </script></body>)");
     load("/stores.htm");
     ASSERT_TRUE(server.waitForRequests("/report/stored", 1, 10000));
-    QTest::qWait(500);
+    runFor(500);
     QStringList written;
     QDirIterator files(*testing::homeFolders, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
