@@ -90,7 +90,11 @@ WebEngineFactory* loadedEngine() {
     QPluginLoader loader(current.library);
     previousMessageHandler = qInstallMessageHandler(dropLateLoadWarning);
     QObject* root = loader.instance();
-    qInstallMessageHandler(previousMessageHandler);
+    // Back to the handler before, unless the plugin has put one of its own on
+    // top (which passes messages on to ours).
+    if (QtMessageHandler top = qInstallMessageHandler(previousMessageHandler);
+        top != dropLateLoadWarning)
+        qInstallMessageHandler(top);
     current.factory = qobject_cast<WebEngineFactory*>(root);
     if (!current.factory)
         qWarning("The web panels stay blank: %s", qUtf8Printable(loader.errorString()));

@@ -187,11 +187,12 @@ void deleteShareContext() {
 
 QtMessageHandler previousMessageHandler = nullptr;
 
-// The engine warns that it found no graphics backend when it starts without
-// OpenGL, which is what the panels ask for; every other message passes.
+// The engine warns, while it starts, that it found no graphics backend: that
+// is the software drawing the panels ask for. Every other message passes.
 void dropSoftwareWarning(QtMsgType type, const QMessageLogContext& context,
                          const QString& message) {
-    if (type == QtWarningMsg && message == QLatin1String("No suitable graphics backend found"))
+    if (type == QtWarningMsg &&
+        message.trimmed() == QLatin1String("No suitable graphics backend found"))
         return;
     previousMessageHandler(type, context, message);
 }
@@ -206,6 +207,7 @@ WebPanelFactory::WebPanelFactory() {
     // loses the keyboard focus) and load the OpenGL driver, for two small
     // pictures.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    previousMessageHandler = qInstallMessageHandler(dropSoftwareWarning);
     if (!qt_gl_global_share_context()) {
         // The engine will not start without a shared context object; drawing
         // in software, it never makes it current, so it is not created (which
@@ -216,10 +218,7 @@ WebPanelFactory::WebPanelFactory() {
 }
 
 WebEngineView* WebPanelFactory::createView(QWidget* parent, WebEngineHost& host) {
-    previousMessageHandler = qInstallMessageHandler(dropSoftwareWarning);
-    auto* view = new PanelView(parent, host);
-    qInstallMessageHandler(previousMessageHandler);
-    return view;
+    return new PanelView(parent, host);
 }
 
 }  // namespace quillmark
