@@ -63,13 +63,17 @@ void SetUpApplication() {
     registerFonts();
 }
 
-void UseInstalledWebEngine() {
-    const QDir programDir(QCoreApplication::applicationDirPath());
+QString WebEngineLibraryFor(const QString& programDir) {
+    const QDir dir(programDir);
     const QString file = QStringLiteral(QUILLMARK_WEBPANEL_FILE);
-    QString path = programDir.filePath(file);
-    if (!QFileInfo::exists(path))
-        path = programDir.filePath(QStringLiteral(QUILLMARK_WEBPANEL_DIR_FROM_BINDIR "/") + file);
-    SetWebEngineLibrary(QDir::cleanPath(path));
+    const QString beside = dir.filePath(file);
+    if (QFileInfo::exists(beside)) return beside;
+    return QDir::cleanPath(
+        dir.filePath(QStringLiteral(QUILLMARK_WEBPANEL_DIR_FROM_BINDIR "/") + file));
+}
+
+void UseInstalledWebEngine() {
+    SetWebEngineLibrary(WebEngineLibraryFor(QCoreApplication::applicationDirPath()));
 }
 
 QUrl SiteAddress() {

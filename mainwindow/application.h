@@ -29,9 +29,15 @@ void PrepareLayoutScale();
 // that no program started from here (the system's web browser) inherits it.
 void SetUpApplication();
 
+// Where the engine plugin of a program in `programDir` is: beside the program
+// (as in the build tree) when it is there, else in the library directory the
+// program is installed with (QUILLMARK_WEBPANEL_INSTALL_DIR, relative to the
+// program's directory), whether it exists or not.
+QString WebEngineLibraryFor(const QString& programDir);
+
 // Lets the window's browsers load the engine plugin installed with the
-// program: beside the executable (as in the build tree), else in the library
-// directory it is installed to. Without this call the browsers stay blank.
+// program (WebEngineLibraryFor the program's directory). Without this call
+// the browsers stay blank.
 void UseInstalledWebEngine();
 
 // The maker's web site, scheme and host with no path: QUILLMARK_SITE_URL of

@@ -1,12 +1,16 @@
-// The window's fonts: the cut-down copies are the ones in use, and they hold
-// every character the window shows at start-up.
+// What the program sets up before its window: the window's fonts (the cut-down
+// copies are the ones in use, and they hold every character the window shows)
+// and where it finds the web panels' engine plugin.
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRawFont>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "mainwindow/Unit1.h"
@@ -59,6 +63,35 @@ TEST(WindowFonts, HoldEveryCharacterTheWindowShows) {
         }
     }
     EXPECT_GT(checked, 100);
+}
+
+TEST(WebEngineLibrary, IsBesideTheProgramOrInItsInstalledLibraryDirectory) {
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QDir dir(root.path());
+    const QString file = QStringLiteral(QUILLMARK_WEBPANEL_FILE);
+    const QString installed = QStringLiteral(QUILLMARK_WEBPANEL_DIR_FROM_BINDIR "/") + file;
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("build/mainwindow")));
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("usr/bin")));
+    ASSERT_TRUE(dir.mkpath(QDir::cleanPath(QStringLiteral("usr/bin/") + installed + "/..")));
+    for (const QString& plugin :
+         {dir.filePath("build/mainwindow/" + file), dir.filePath("usr/bin/" + installed)}) {
+        QFile touch(QDir::cleanPath(plugin));
+        ASSERT_TRUE(touch.open(QIODevice::WriteOnly)) << qPrintable(touch.fileName());
+    }
+    struct Case {
+        const char* programDir;
+        QString expected;
+    };
+    const Case cases[] = {
+        {"build/mainwindow", dir.filePath("build/mainwindow/" + file)},
+        {"usr/bin", QDir::cleanPath(dir.filePath("usr/bin/" + installed))},
+        {"elsewhere/bin", QDir::cleanPath(dir.filePath("elsewhere/bin/" + installed))},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WebEngineLibraryFor(dir.filePath(c.programDir)), c.expected) << c.programDir;
+    EXPECT_FALSE(QStringLiteral(QUILLMARK_WEBPANEL_DIR_FROM_BINDIR).startsWith('/'))
+        << "relative to the program, so that the installed tree can move";
 }
 
 }  // namespace
