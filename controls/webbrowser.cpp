@@ -64,9 +64,9 @@ Engine& engine() {
 
 QtMessageHandler previousMessageHandler = nullptr;
 
-// Qt WebEngine warns when it is loaded after the application has started,
-// since it then needs the shared OpenGL context that the plugin creates
-// itself, before its first view. Every other message passes.
+// Qt WebEngine warns when it is loaded after the application has started, as
+// it cannot then set up its shared OpenGL context itself; the plugin provides
+// it before the first view. Every other message passes.
 void dropLateLoadWarning(QtMsgType type, const QMessageLogContext& context,
                          const QString& message) {
     if (type == QtWarningMsg &&

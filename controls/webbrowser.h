@@ -86,6 +86,9 @@ public:
     // before the browser has a view.
     QUrl url() const;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 signals:
     // A page has finished loading in the view (`ok`), or failed to (the
     // browser is then blank); emitted after the completion handler has run.
@@ -103,9 +106,6 @@ private:
     // What started the main frame's current navigation, for its redirects.
     Navigation m_mainFrameNavigation = Navigation::Typed;
     Handler m_onDocumentComplete;
-
-protected:
-    void resizeEvent(QResizeEvent* event) override;
 };
 
 }  // namespace quillmark

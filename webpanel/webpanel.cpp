@@ -100,8 +100,7 @@ private:
 };
 
 // The profile all views share while any is alive: off the record, so nothing
-// the pages leave behind reaches the disk. Sharing it spares every view but
-// the first the engine's set-up of a browsing context.
+// the pages leave behind (cookies, storage, cache) reaches the disk.
 std::shared_ptr<QWebEngineProfile> sharedProfile() {
     static std::weak_ptr<QWebEngineProfile> shared;
     std::shared_ptr<QWebEngineProfile> profile = shared.lock();
