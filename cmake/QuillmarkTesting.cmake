@@ -1,8 +1,10 @@
 # quillmark_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI] [WEB])
 #
 # Builds one GoogleTest executable and registers its tests with CTest.
-# GUI tests run on Qt's offscreen platform; WEB tests also get the Chromium
-# flags that let Qt WebEngine run headless (and as root) in CI.
+# GUI tests run on Qt's offscreen platform. WEB tests start the browser engine:
+# they also get the engine plugin's path (QUILLMARK_TEST_WEBPANEL), Chromium
+# flags for headless runs, and, only when run as root, Chromium's sandbox
+# turned off (it cannot start as root).
 function(quillmark_add_test name)
     if(NOT QUILLMARK_BUILD_TESTS)
         return()
@@ -17,10 +19,14 @@ function(quillmark_add_test name)
     if(arg_GUI OR arg_WEB)
         list(APPEND env "QT_QPA_PLATFORM=offscreen")
     endif()
+    set(launcher "")
     if(arg_WEB)
+        add_dependencies(${name} quillmark_webpanel)
+        target_compile_definitions(${name} PRIVATE
+            QUILLMARK_TEST_WEBPANEL="$<TARGET_FILE:quillmark_webpanel>")
         list(APPEND env
-            "QTWEBENGINE_CHROMIUM_FLAGS=--no-sandbox --disable-gpu --disable-background-networking --disable-component-update"
-            "QTWEBENGINE_DISABLE_SANDBOX=1")
+            "QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu --disable-background-networking --disable-component-update")
+        set(launcher "${PROJECT_SOURCE_DIR}/cmake/web-test")
     endif()
     if(QUILLMARK_SANITIZE)
         list(APPEND env
@@ -34,7 +40,7 @@ function(quillmark_add_test name)
     endif()
     # One CTest entry per executable: listing the cases of a GUI test would
     # already need a platform plugin at discovery time.
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND ${launcher} $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 300)
 endfunction()
 

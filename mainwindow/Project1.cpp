@@ -13,11 +13,11 @@ int main(int argc, char* argv[]) {
         return quillmark::RunCommandLine(QCoreApplication::arguments());
     }
     quillmark::PrepareLayoutScale();
-    quillmark::PrepareWebEngine();
     QApplication application(argc, argv);
     if (const int status = quillmark::CheckWindowArguments(QCoreApplication::arguments()))
         return status;
     quillmark::SetUpApplication();
+    quillmark::UseInstalledWebEngine();
     quillmark::TForm1 Form1;
     Form1.showCentred();
     return QApplication::exec();

@@ -32,8 +32,6 @@ const QColor kWhite(255, 255, 255);
 // The window-frame colour of the classic desktop schemes.
 const QColor kWindowFrame(0, 0, 0);
 
-const QString kMakerHost = QStringLiteral("www.brellwick.com");
-
 constexpr int kLatitudeNumberTypingLimit = 30;
 
 template <class Control>
@@ -117,7 +115,16 @@ QTimer* createTimer(QObject* owner, const char* name, int interval) {
     auto* timer = new QTimer(owner);
     timer->setObjectName(QString::fromLatin1(name));
     timer->setInterval(interval);
+    // A coarse timer may fire up to 5 % early; the pages are due no sooner
+    // than their interval after creation.
+    timer->setTimerType(Qt::PreciseTimer);
     return timer;
+}
+
+// Binds a tick handler; the timer starts counting here.
+void bindTimer(QTimer* timer, Handler handler) {
+    QObject::connect(timer, &QTimer::timeout, timer, [handler] { Dispatch(handler); });
+    timer->start();
 }
 
 }  // namespace
@@ -140,6 +147,8 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent) {
     createWebPanels();
     Timer1 = createTimer(this, "Timer1", 3000);
     Timer2 = createTimer(this, "Timer2", 3500);
+    bindTimer(Timer1, bind(&TForm1::Timer1Timer));
+    bindTimer(Timer2, bind(&TForm1::Timer2Timer));
 
     tieSpinControls();
     Dispatch([this] { FormCreate(); });
@@ -182,12 +191,13 @@ void TForm1::createWindowControls() {
     ImgTemp->loadPicture(QStringLiteral(":/assets/gridmap.png"));
     ImgTemp->hide();
 
-    Label1 = createLabel(this, "Label1", 491, 360, 129, 16, kMakerHost);
+    Label1 = createLabel(this, "Label1", 491, 360, 129, 16, SiteAddress().host());
     QFont hostFont = LayoutFont(15);
     hostFont.setBold(true);
     Label1->setFont(hostFont);
     setTextColor(Label1, kMaroon);
     Label1->setCursor(Qt::PointingHandCursor);
+    Label1->setOnClick(bind(&TForm1::Label1Click));
 
     Label6 = createMaroonLabel(this, "Label6", 346, 379, 100, QStringLiteral("制作：Brellwick"));
     Label10 =
@@ -208,6 +218,7 @@ void TForm1::createWindowControls() {
     ImgLogo = makeControl<Picture>(this, "ImgLogo", 501, 6, 111, 93);
     ImgLogo->loadPicture(QStringLiteral(":/assets/logo.png"));
     ImgLogo->setCursor(Qt::PointingHandCursor);
+    ImgLogo->setOnClick(bind(&TForm1::ImgLogoClick));
 
     Image1 = makeControl<Picture>(this, "Image1", 152, 56, 110, 32);
     Image1->loadPicture(QStringLiteral(":/assets/locate-button.png"));
@@ -311,8 +322,10 @@ void TForm1::createWebPanels() {
     // of it, so that the panel clips the browser's own border away.
     Panel2 = makeControl<Panel>(this, "Panel2", 144, 106, 467, 60);
     WebBrowser1 = makeControl<WebBrowser>(Panel2, "WebBrowser1", -2, -2, 470, 62);
+    WebBrowser1->setOnDocumentComplete(bind(&TForm1::WebBrowser1DocumentComplete));
     Panel3 = makeControl<Panel>(this, "Panel3", 152, 19, 110, 32);
     WebBrowser2 = makeControl<WebBrowser>(Panel3, "WebBrowser2", -2, -2, 117, 35);
+    WebBrowser2->setOnDocumentComplete(bind(&TForm1::WebBrowser2DocumentComplete));
 }
 
 void TForm1::tieSpinControls() {

@@ -23,7 +23,9 @@ class WebBrowser;
 
 // Layout units: pixels at 96 dpi for a window font 13 pixels high. Positions
 // are relative to the parent's client area (inside a Panel's border). Controls
-// are owned by the window; each has objectName equal to its member name.
+// are owned by the window; each has objectName equal to its member name. The
+// two timers count from creation; each is disposed of, and its member set to
+// null, by its own tick handler once its page has been requested.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:

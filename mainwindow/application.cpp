@@ -1,32 +1,57 @@
 #include "mainwindow/application.h"
 
-#include <unistd.h>
+#include <utility>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QResource>
+
+#include "controls/webbrowser.h"
 
 namespace quillmark {
 
 namespace {
 
-QFont fontAt(const QString& family, int characterHeight) {
-    QFont font(family);
+// `family` first from the cut-down copy, then whole from the system.
+QFont fontAt(const QString& copy, const QString& family, int characterHeight) {
+    QFont font;
+    font.setFamilies({copy, family});
     font.setPixelSize(qMax(1, qRound(characterHeight / kLayoutScale)));
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
 
+void registerFonts() {
+    // Registered in place: the resource is stored uncompressed.
+    const QResource fonts(QStringLiteral(":/fonts/ui-fonts.ttc"));
+    if (fonts.isValid() && fonts.compressionAlgorithm() == QResource::NoCompression)
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char*>(fonts.data()), qsizetype(fonts.size())));
+}
+
+bool& layoutScaleInEnvironment() {
+    static bool put = false;
+    return put;
+}
+
+QUrl& siteOverride() {
+    static QUrl address;
+    return address;
+}
+
 }  // namespace
 
 void PrepareLayoutScale() {
-    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR"))
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
         qputenv("QT_SCALE_FACTOR", QByteArray::number(kLayoutScale, 'g', 6));
-}
-
-void PrepareWebEngine() {
-    if (geteuid() == 0) qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        layoutScaleInEnvironment() = true;
+    }
 }
 
 void SetUpApplication() {
+    if (std::exchange(layoutScaleInEnvironment(), false)) qunsetenv("QT_SCALE_FACTOR");
     QCoreApplication::setApplicationName(QString::fromUtf8(kProductName));
     QCoreApplication::setOrganizationName(QString::fromUtf8(kCompanyName));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(kFileVersion));
@@ -35,22 +60,49 @@ void SetUpApplication() {
     QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kProductName));
     QGuiApplication::setDesktopFileName(QStringLiteral("quillmark"));
     QApplication::setWindowIcon(WindowIcon());
+    registerFonts();
 }
 
+QString WebEngineLibraryFor(const QString& programDir) {
+    const QDir dir(programDir);
+    const QString file = QStringLiteral(QUILLMARK_WEBPANEL_FILE);
+    const QString beside = dir.filePath(file);
+    if (QFileInfo::exists(beside)) return beside;
+    return QDir::cleanPath(
+        dir.filePath(QStringLiteral(QUILLMARK_WEBPANEL_DIR_FROM_BINDIR "/") + file));
+}
+
+void UseInstalledWebEngine() {
+    SetWebEngineLibrary(WebEngineLibraryFor(QCoreApplication::applicationDirPath()));
+}
+
+QUrl SiteAddress() {
+    return siteOverride().isEmpty() ? QUrl(QString::fromUtf8(kSiteUrl)) : siteOverride();
+}
+
+void SetSiteAddress(const QUrl& address) { siteOverride() = address; }
+
 QFont LayoutFont(int characterHeight) {
-    return fontAt(QStringLiteral("Noto Sans CJK SC"), characterHeight);
+    return fontAt(QStringLiteral("Quillmark Sans"), QStringLiteral("Noto Sans CJK SC"),
+                  characterHeight);
 }
 
 QFont LayoutSongFont(int characterHeight) {
-    QFont font = fontAt(QStringLiteral("Noto Serif CJK SC"), characterHeight);
+    QFont font = fontAt(QStringLiteral("Quillmark Serif"), QStringLiteral("Noto Serif CJK SC"),
+                        characterHeight);
     font.setStyleHint(QFont::Serif);
     return font;
 }
 
 QIcon WindowIcon() {
-    QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
+    // X11 hands every size of the icon to the window manager, reading each
+    // picture; larger ones come from the installed desktop icons.
+    static const QIcon icon = [] {
+        QIcon sizes;
+        for (int size : {16, 32, 48, 64})
+            sizes.addFile(QStringLiteral(":/assets/icon-%1.png").arg(size), QSize(size, size));
+        return sizes;
+    }();
     return icon;
 }
 

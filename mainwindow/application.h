@@ -1,9 +1,10 @@
 // Application-wide set-up shared by the program and its tests: identity,
-// layout scale, fonts and icon.
+// layout scale, fonts and icon, the maker's site and the web panels' engine.
 #pragma once
 
 #include <QFont>
 #include <QIcon>
+#include <QUrl>
 
 #include "mainwindow/version.h"
 
@@ -16,26 +17,49 @@ namespace quillmark {
 inline constexpr double kLayoutScale = 11.0 / 9.0;
 
 // Asks Qt to scale every window by kLayoutScale, unless the user has chosen a
-// scale (QT_SCALE_FACTOR). Call before the QApplication is created.
+// scale (QT_SCALE_FACTOR). Call before the QApplication is created;
+// SetUpApplication takes the request out of the environment again.
 void PrepareLayoutScale();
 
-// Chromium refuses to start its sandbox as root, and the embedded browsers
-// would end the program; as root they run without it. Call before the
-// QApplication is created.
-void PrepareWebEngine();
-
 // Sets the application's name, display name (the title "Quillmark V1.0"),
-// organisation, version and window icon from the version record.
+// organisation, version and window icon from the version record, and
+// registers the window's fonts (cut down to the program's characters, so that
+// they cost little memory and start-up time). Removes what
+// PrepareLayoutScale put into the environment, now that Qt has read it, so
+// that no program started from here (the system's web browser) inherits it.
 void SetUpApplication();
 
+// Where the engine plugin of a program in `programDir` is: beside the program
+// (as in the build tree) when it is there, else in the library directory the
+// program is installed with (QUILLMARK_WEBPANEL_INSTALL_DIR, relative to the
+// program's directory), whether it exists or not.
+QString WebEngineLibraryFor(const QString& programDir);
+
+// Lets the window's browsers load the engine plugin installed with the
+// program (WebEngineLibraryFor the program's directory). Without this call
+// the browsers stay blank.
+void UseInstalledWebEngine();
+
+// The maker's web site, scheme and host with no path: QUILLMARK_SITE_URL of
+// the build, unless a test has set another.
+QUrl SiteAddress();
+
+// For tests: the site the window's panels and links use from now on; an empty
+// address restores the build's.
+void SetSiteAddress(const QUrl& address);
+
 // The user-interface font (Noto Sans CJK SC) for a described character height
-// in screen pixels, sized in layout pixels.
+// in screen pixels, sized in layout pixels. Its glyphs come from the cut-down
+// copy that SetUpApplication registers; a character outside it is drawn from
+// the system's Noto Sans CJK SC.
 QFont LayoutFont(int characterHeight);
 
-// The Song-style face (Noto Serif CJK SC) at a described character height.
+// The Song-style face (Noto Serif CJK SC) at a described character height,
+// likewise.
 QFont LayoutSongFont(int characterHeight);
 
-// The maker's brand icon in every size built into the program.
+// The maker's brand icon in the sizes a window manager shows (16 to 64
+// pixels); one shared icon, so its pictures are read once.
 QIcon WindowIcon();
 
 }  // namespace quillmark

@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMouseEvent>
-#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -18,7 +17,6 @@
 #include "controls/spincontrol.h"
 #include "controls/tests/recorder.h"
 #include "controls/textbox.h"
-#include "controls/webbrowser.h"
 
 namespace quillmark {
 namespace {
@@ -430,23 +428,6 @@ TEST(PanelTest, ChildrenArePlacedInsideTheBorder) {
     setControlBounds(clipped, -2, -2, 470, 62);
     EXPECT_EQ(inner->mapTo(&window, QPoint(0, 0)), QPoint(146, 170));
     EXPECT_EQ(clipped->pos(), QPoint(-2, -2));
-}
-
-TEST(WebBrowserTest, StartsTheEngineOnlyWhenGivenAPage) {
-    QWidget window;
-    auto* browser = new WebBrowser(&window);
-    browser->setGeometry(0, 0, 200, 60);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.hide();
-    window.show();
-    EXPECT_FALSE(browser->hasPage()) << "showing and hiding a blank view creates no page";
-
-    QSignalSpy loaded(browser, &QWebEngineView::loadFinished);
-    browser->setHtml("<p>panel</p>");
-    EXPECT_TRUE(browser->hasPage());
-    ASSERT_TRUE(loaded.wait(20000));
-    EXPECT_TRUE(loaded.first().first().toBool());
 }
 
 TEST(DispatchTest, CatchesEveryKindOfErrorAndShowsIt) {

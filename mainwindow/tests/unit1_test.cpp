@@ -84,9 +84,6 @@ TEST_F(Form1Test, StartsWithTheLaidOutTextsChecksAndSpinPositions) {
     EXPECT_EQ(form->Edit4->typingLimit(), 30) << "so that pasted letters cannot nest without end";
     EXPECT_EQ(form->EditLon->typingLimit(), 30);
     EXPECT_TRUE(form->EditResult->isReadOnly());
-    EXPECT_FALSE(form->Timer1->isActive());
-    EXPECT_EQ(form->Timer1->interval(), 3000);
-    EXPECT_EQ(form->Timer2->interval(), 3500);
     EXPECT_FALSE(form->WebBrowser1->hasPage()) << "an empty browser starts no renderer";
     EXPECT_FALSE(form->WebBrowser2->hasPage());
     EXPECT_TRUE(errors->shown.isEmpty());

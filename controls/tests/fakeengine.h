@@ -1,0 +1,51 @@
+// A browser engine for control tests: views that record what they are told and
+// let the test play the page's part.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QUrl>
+#include <QVariant>
+#include <QWidget>
+
+#include "controls/webengine.h"
+
+namespace quillmark::testing {
+
+class FakeEngineView : public QWidget, public WebEngineView {
+public:
+    FakeEngineView(QWidget* parent, WebEngineHost& host) : QWidget(parent), host(host) { hide(); }
+
+    QWidget* widget() override { return this; }
+    void load(const QUrl& url) override {
+        loads.push_back(url);
+        m_url = url;
+    }
+    QUrl url() const override { return m_url; }
+    void runScript(const QString& script, std::function<void(const QVariant&)> answer) override {
+        scripts.push_back(script);
+        if (answerScripts) answerScripts(script, answer);
+    }
+
+    WebEngineHost& host;
+    std::vector<QUrl> loads;
+    std::vector<QString> scripts;
+    // Answers a script, at once or later; unset, scripts go unanswered.
+    std::function<void(const QString&, std::function<void(const QVariant&)>)> answerScripts;
+
+private:
+    QUrl m_url;
+};
+
+class FakeEngine : public WebEngineFactory {
+public:
+    WebEngineView* createView(QWidget* parent, WebEngineHost& host) override {
+        views.push_back(new FakeEngineView(parent, host));
+        return views.back();
+    }
+
+    std::vector<FakeEngineView*> views;
+};
+
+}  // namespace quillmark::testing
