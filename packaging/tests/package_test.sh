@@ -32,6 +32,7 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root"
 expected=(
     usr/bin/quillmark
+    usr/lib/quillmark/quillmark-webpanel.so
     "usr/share/applications/$id.desktop"
     "usr/share/metainfo/$id.metainfo.xml"
     "usr/share/icons/hicolor/scalable/apps/$id.svg"
@@ -43,6 +44,12 @@ for file in "${expected[@]}"; do
     [[ -f "$root/$file" ]] || fail "missing /$file"
 done
 [[ -x "$root/usr/bin/quillmark" ]] || fail "/usr/bin/quillmark is not executable"
+for elf in usr/bin/quillmark usr/lib/quillmark/quillmark-webpanel.so; do
+    ! LC_ALL=C readelf -d "$root/$elf" | grep -q -E 'RPATH|RUNPATH' || fail "/$elf has a run path"
+done
+# The packed program answers on the command line, from where it was unpacked.
+[[ $(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/quillmark" --locate "113°15'53.76\"E" \
+    "23°6'32.02\"N") == OL63PC ]] || fail "the packed program does not locate"
 png_size() {  # width x height from the PNG header
     local w h
     w=$(od -An -tu1 -j16 -N4 "$1" | awk '{print $1*16777216 + $2*65536 + $3*256 + $4}')
