@@ -58,7 +58,7 @@ void SetUpApplication() {
     // Qt appends the display name to window titles that do not already end in
     // it; the window's title is this name, so it is shown once.
     QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kProductName));
-    QGuiApplication::setDesktopFileName(QStringLiteral("quillmark"));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(kApplicationId));
     QApplication::setWindowIcon(WindowIcon());
     registerFonts();
 }
