@@ -6,6 +6,7 @@
 
 #include "gridmap/bitmapimage.h"
 
+using quillmark::copyToRgb32;
 using quillmark::Rgb;
 
 TZoomViewBase::TZoomViewBase(QWidget* parent) : QWidget(parent), m_core(this) {
@@ -52,11 +53,11 @@ void TZoomViewBase::paintEvent(QPaintEvent*) {
         if (buffer == nullptr) return;
         const int border = m_core.BorderWidth();
         if (buffer->Width() > 0 && buffer->Height() > 0) {
-            const QImage image(buffer->ScanLine(0), buffer->Width(), buffer->Height(),
-                               buffer->BytesPerLine(), QImage::Format_RGB888);
+            // In the window's own format the copy below is a plain blit.
+            copyToRgb32(*buffer, m_frame);
             // One to one, and under high-DPI scaling each pixel a sharp block.
             painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            painter.drawImage(QPoint(border, border), image);
+            painter.drawImage(QPoint(border, border), m_frame);
         }
         if (border > 0) qDrawWinPanel(&painter, rect(), palette(), true);
     } catch (...) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QWidget>
 
 #include "gridmap/zoomviewcore.h"
@@ -37,4 +38,6 @@ private:
     void scheduleRepaint() override;
 
     mutable quillmark::ZoomViewCore m_core;
+    // The back buffer as last drawn, in the window's pixel format.
+    QImage m_frame;
 };

@@ -257,6 +257,30 @@ TEST_F(ZoomImageTest, ImagesConvertBothWays) {
     const QImage rgb32 = image.convertToFormat(QImage::Format_RGB32);
     EXPECT_TRUE(quillmark::SamePixels(quillmark::toBitmap24(rgb32), map));
     EXPECT_EQ(quillmark::toBitmap24(QImage()).Width(), 0);
+
+    // The window's format, with rows repeated in pairs as a zoomed view has
+    // them and a last row that differs only in its last pixel.
+    quillmark::Bitmap24 zoomed(7, 5);
+    for (int y = 0; y < 5; ++y) {
+        for (int x = 0; x < 7; ++x) {
+            zoomed.SetPixel(x, y, map.Pixel(x * 50, (y / 2) * 90));
+        }
+    }
+    zoomed.SetPixel(6, 4, Rgb{1, 2, 3});
+    QImage frame;
+    const quillmark::Bitmap24* const bitmaps[] = {&map, &zoomed, &zoomed};
+    for (const quillmark::Bitmap24* bitmap : bitmaps) {
+        const uchar* reused = frame.constBits();
+        const bool sameSize = frame.size() == QSize(bitmap->Width(), bitmap->Height());
+        quillmark::copyToRgb32(*bitmap, frame);
+        EXPECT_EQ(frame.format(), QImage::Format_RGB32);
+        EXPECT_EQ(frame, quillmark::toQImage(*bitmap).convertToFormat(QImage::Format_RGB32));
+        if (sameSize) {
+            EXPECT_EQ(frame.constBits(), reused) << "the frame's memory is reused";
+        }
+    }
+    quillmark::copyToRgb32(quillmark::Bitmap24(), frame);
+    EXPECT_EQ(frame.size(), QSize(0, 0));
 }
 
 }  // namespace
