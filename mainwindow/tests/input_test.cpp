@@ -141,6 +141,13 @@ struct State {
     bool south = false;
 };
 
+// The start-up numbers with the box at `index` (0 for Edit1) holding `text`.
+QStringList withNumber(int index, const QString& text) {
+    QStringList numbers = State{}.numbers;
+    numbers[index] = text;
+    return numbers;
+}
+
 void expectState(const InputWindow& w, const State& expected) {
     EXPECT_EQ(w.form->EditLon->text(), expected.lon);
     EXPECT_EQ(w.form->EditLat->text(), expected.lat);
@@ -299,12 +306,6 @@ TEST(InputTest, TheSecondsFractionGoesWithEveryChangeOfTheSecondsBox) {
 }
 
 TEST(InputTest, EdgeCasesOfTheCascade) {
-    const QStringList start = State{}.numbers;
-    const auto withNumber = [&](int index, const QString& text) {
-        QStringList numbers = start;
-        numbers[index] = text;
-        return numbers;
-    };
     const Scenario scenarios[] = {
         {"a leading zero typed into Edit2 costs one more exchange",
          {},
@@ -432,12 +433,6 @@ TEST(InputTest, EdgeCasesOfTheCascade) {
 }
 
 TEST(InputTest, FreeChoicesOfTheControlsAndWhatTheyMeanForTheTexts) {
-    const QStringList start = State{}.numbers;
-    const auto withNumber = [&](int index, const QString& text) {
-        QStringList numbers = start;
-        numbers[index] = text;
-        return numbers;
-    };
     const Scenario scenarios[] = {
         // A spin step on a box without a whole number in range starts from the
         // spin control's last value, and both forms jump there.
