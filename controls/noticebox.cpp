@@ -1,7 +1,6 @@
 #include "controls/noticebox.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <utility>
 
 #include <QApplication>
@@ -12,21 +11,17 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "gridmap/rounding.h"
+
 namespace quillmark {
 
 namespace {
 
 constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextExpandTabs;
 
-// a * b / c for non-negative a, b and positive c, to the nearest integer,
-// halves to even, without overflow.
-int scaled(int a, int b, int c) {
-    const std::int64_t product = std::int64_t{a} * b;
-    std::int64_t quotient = product / c;
-    const std::int64_t twiceRemainder = 2 * (product % c);
-    if (twiceRemainder > c || (twiceRemainder == c && quotient % 2 != 0)) ++quotient;
-    return static_cast<int>(quotient);
-}
+// a * b / c to the nearest integer, halves to even. With c 4 or 8 the quotient
+// is exact in a double, so the rounding sees its true half.
+int scaled(int a, int b, int c) { return RoundHalfEven(double(a) * b / c); }
 
 MessagePresenter& presenter() {
     static MessagePresenter current;

@@ -20,15 +20,6 @@ namespace quillmark {
 
 namespace {
 
-// Per character, so that the length never changes (QString::toUpper would turn
-// "ß" into "SS").
-QString upperCaseLetters(QString text) {
-    for (QChar& c : text) {
-        if (c.isLower()) c = c.toUpper();
-    }
-    return text;
-}
-
 // How two texts differ: they share `prefix` characters at the start and
 // `suffix` at the end, which do not overlap and never split a surrogate pair.
 struct Difference {
@@ -50,6 +41,15 @@ Difference difference(const QString& before, const QString& after) {
 }
 
 }  // namespace
+
+QString UpperCaseLetters(QString text) {
+    // Per character, so that the length never changes (QString::toUpper would
+    // turn "ß" into "SS").
+    for (QChar& c : text) {
+        if (c.isLower()) c = c.toUpper();
+    }
+    return text;
+}
 
 // QLineEdit runs its validator on every user edit (typing, paste, drop, input
 // method) and undoes the edit when it is Invalid, before any change is
@@ -119,7 +119,7 @@ void TextBox::setOnChange(Handler handler) { m_onChange = std::move(handler); }
 
 QString TextBox::userText(const QString& text) const {
     QString result = m_userTextMap && !text.isEmpty() ? m_userTextMap(text) : text;
-    return m_upperCaseTyping ? upperCaseLetters(std::move(result)) : result;
+    return m_upperCaseTyping ? UpperCaseLetters(std::move(result)) : result;
 }
 
 void TextBox::pasteAsUser() {

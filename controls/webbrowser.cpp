@@ -18,29 +18,19 @@ namespace quillmark {
 
 namespace {
 
-// Scripts that hide the body's overflow on one axis. Each answers "ok", or
-// the name of the first step of Document, Body, Style, OverflowX (OverflowY)
-// that could not be taken. They are fixed texts: nothing from a page or an
-// address ever goes into a script.
-const QString kHideOverflowX = QStringLiteral(R"js((function () {
+// The script that hides the body's overflow on one axis, %1 being X or Y. It
+// answers "ok", or the name of the first step of Document, Body, Style,
+// OverflowX (OverflowY) that could not be taken. Only the axis letter goes
+// into it: nothing from a page or an address ever does.
+const QString kHideOverflow = QStringLiteral(R"js((function () {
     var d = window.document;
     if (!d) return 'Document';
     var b = d.body;
     if (!b) return 'Body';
     var s = b.style;
     if (!s) return 'Style';
-    try { s.overflowX = 'hidden'; } catch (e) { return 'OverflowX'; }
-    return s.overflowX === 'hidden' ? 'ok' : 'OverflowX';
-})())js");
-const QString kHideOverflowY = QStringLiteral(R"js((function () {
-    var d = window.document;
-    if (!d) return 'Document';
-    var b = d.body;
-    if (!b) return 'Body';
-    var s = b.style;
-    if (!s) return 'Style';
-    try { s.overflowY = 'hidden'; } catch (e) { return 'OverflowY'; }
-    return s.overflowY === 'hidden' ? 'ok' : 'OverflowY';
+    try { s.overflow%1 = 'hidden'; } catch (e) { return 'Overflow%1'; }
+    return s.overflow%1 === 'hidden' ? 'ok' : 'Overflow%1';
 })())js");
 
 // A page busy with its own scripts answers late; the window waits no longer.
@@ -177,13 +167,13 @@ void WebBrowser::setOnDocumentComplete(Handler handler) {
 }
 
 void WebBrowser::hideBodyOverflow(Qt::Orientation axis) {
-    const bool horizontal = axis == Qt::Horizontal;
+    const QLatin1Char letter(axis == Qt::Horizontal ? 'X' : 'Y');
     if (!m_view) throw notSupported(QStringLiteral("Document"));
-    const std::optional<QVariant> answer = runScript(horizontal ? kHideOverflowX : kHideOverflowY);
+    const std::optional<QVariant> answer = runScript(kHideOverflow.arg(letter));
     if (!answer) throw std::runtime_error("The page did not answer");
     const QString step = answer->toString();
     if (step == QLatin1String("ok")) return;
-    const QString overflow = horizontal ? QStringLiteral("OverflowX") : QStringLiteral("OverflowY");
+    const QString overflow = QStringLiteral("Overflow") + letter;
     const bool known = step == QLatin1String("Document") || step == QLatin1String("Body") ||
                        step == QLatin1String("Style") || step == overflow;
     throw notSupported(known ? step : QStringLiteral("Document"));

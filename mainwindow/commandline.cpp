@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 
 #include "controls/exceptionbox.h"
+#include "controls/textbox.h"
 #include "locator/dms_text.h"
 #include "locator/locator.h"
 #include "mainwindow/version.h"
@@ -50,11 +51,8 @@ void print(std::FILE* stream, const QString& line) {
 // The line as the coordinate box would hold it had the user typed it: the
 // look-alikes of Chinese input methods mapped, letters in upper case.
 std::string asTyped(const QString& line) {
-    QString typed = QString::fromStdString(mapLookAlikes(line.toStdString()));
-    for (QChar& c : typed) {
-        if (c.isLower()) c = c.toUpper();
-    }
-    return typed.toStdString();
+    return UpperCaseLetters(QString::fromStdString(mapLookAlikes(line.toStdString())))
+        .toStdString();
 }
 
 std::int32_t component(std::optional<std::int32_t> value, const std::string& line, const Axis& axis,

@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTest>
 #include <QWheelEvent>
-#include <QWindow>
 
 #include "gridmap/zoomimage.h"
 #include "mainwindow/Unit1.h"
@@ -18,8 +18,7 @@ using quillmark::TForm1;
 // nothing, and the figures would flatter it.
 void showExposed(TForm1& form) {
     form.show();
-    while (!form.windowHandle()->isExposed()) QApplication::processEvents();
-    QApplication::processEvents();
+    (void)QTest::qWaitForWindowExposed(&form);
 }
 
 void sendMouse(QWidget* view, QEvent::Type type, QPoint at, Qt::MouseButtons held) {
