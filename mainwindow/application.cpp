@@ -68,8 +68,9 @@ QString WebEngineLibraryFor(const QString& programDir) {
     const QString file = QStringLiteral(QUILLMARK_WEBPANEL_FILE);
     const QString beside = dir.filePath(file);
     if (QFileInfo::exists(beside)) return beside;
-    return QDir::cleanPath(
+    const QString installed = QDir::cleanPath(
         dir.filePath(QStringLiteral(QUILLMARK_WEBPANEL_DIR_FROM_BINDIR "/") + file));
+    return QFileInfo::exists(installed) ? installed : QString();
 }
 
 void UseInstalledWebEngine() {

@@ -65,7 +65,7 @@ TEST(WindowFonts, HoldEveryCharacterTheWindowShows) {
     EXPECT_GT(checked, 100);
 }
 
-TEST(WebEngineLibrary, IsBesideTheProgramOrInItsInstalledLibraryDirectory) {
+TEST(WebEngineLibrary, IsBesideTheProgramOrInItsInstalledLibraryDirectoryOrNowhere) {
     QTemporaryDir root;
     ASSERT_TRUE(root.isValid());
     const QDir dir(root.path());
@@ -86,7 +86,7 @@ TEST(WebEngineLibrary, IsBesideTheProgramOrInItsInstalledLibraryDirectory) {
     const Case cases[] = {
         {"build/mainwindow", dir.filePath("build/mainwindow/" + file)},
         {"usr/bin", QDir::cleanPath(dir.filePath("usr/bin/" + installed))},
-        {"elsewhere/bin", QDir::cleanPath(dir.filePath("elsewhere/bin/" + installed))},
+        {"elsewhere/bin", QString()},  // the program's package without the web panels
     };
     for (const Case& c : cases)
         EXPECT_EQ(WebEngineLibraryFor(dir.filePath(c.programDir)), c.expected) << c.programDir;
