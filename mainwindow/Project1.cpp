@@ -1,21 +1,19 @@
 // The program entry: the window until it is closed (nothing is saved), or, for
-// --help, --version and --locate, an answer on the terminal without a window.
+// anything but Qt's own window options, the command line's answer on the
+// terminal. Which of the two is decided before any display is opened.
 #include <QApplication>
 
+#include "commandline/commandline.h"
 #include "mainwindow/Unit1.h"
 #include "mainwindow/application.h"
-#include "mainwindow/commandline.h"
+#include "mainwindow/version.h"
 
 int main(int argc, char* argv[]) {
-    if (quillmark::WantsCommandLine(argc, argv)) {
-        // No display is opened for these.
-        QCoreApplication application(argc, argv);
-        return quillmark::RunCommandLine(QCoreApplication::arguments());
-    }
+    if (!quillmark::OpensWindow(argc, argv))
+        return quillmark::RunCommandLine(argc, argv,
+                                         {quillmark::kFileVersion, quillmark::kProductName});
     quillmark::PrepareLayoutScale();
     QApplication application(argc, argv);
-    if (const int status = quillmark::CheckWindowArguments(QCoreApplication::arguments()))
-        return status;
     quillmark::SetUpApplication();
     quillmark::UseInstalledWebEngine();
     quillmark::TForm1 Form1;
