@@ -1,6 +1,7 @@
 #include "locator/dms_text.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <string>
 
@@ -111,6 +112,16 @@ Decoded DecodeTwoOrThreeBytes(std::string_view text) {
 }
 
 [[noreturn]] void Reject(std::string_view text) { throw InvalidInteger(text); }
+
+// The digits from `p` on as a number (wrapping, so that an overlong run is
+// harmless) and how many there were; `p` moves past them. Something other
+// than a digit must follow them.
+inline std::ptrdiff_t ReadDigits(const char*& p, std::uint64_t& value) {
+    const char* const start = p;
+    value = 0;
+    for (; IsDecimalDigit(*p); ++p) value = value * 10 + static_cast<unsigned>(*p - '0');
+    return p - start;
+}
 
 // Lower-case letters and their upper-case twins, as runs sorted by code point.
 struct CaseRun {
@@ -263,6 +274,41 @@ std::optional<Angle> ExtractExactSeconds(std::string_view t) {
     const auto fraction = readDecimalAngle(part.substr(point), AngleUnit::Second);
     if (const Angle* value = std::get_if<Angle>(&fraction)) return seconds + *value;
     return std::nullopt;
+}
+
+std::optional<Angle> readPlainDmsText(std::string_view t, char positive, char negative) {
+    static constexpr auto kPowersOfTen = [] {
+        std::array<std::uint64_t, Angle::kDecimals + 1> powers{1};
+        for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+        return powers;
+    }();
+    // The second mark and the letter first: the mark then ends every run of
+    // digits before the end of the text, so that no scan needs a bound.
+    const std::size_t size = t.size();
+    if (size < 8 || t[size - 2] != kSecondMark ||
+        (t[size - 1] != positive && t[size - 1] != negative))
+        return std::nullopt;
+    const char* p = t.data();
+    std::uint64_t degrees, minutes, seconds, fraction = 0;
+    const auto n = ReadDigits(p, degrees);
+    if (n == 0 || n > 3 || degrees > 179 || p[0] != kDegreeSign[0] || p[1] != kDegreeSign[1])
+        return std::nullopt;
+    p += 2;
+    const auto m = ReadDigits(p, minutes);
+    if (m == 0 || m > 2 || minutes > 59 || *p++ != kMinuteMark) return std::nullopt;
+    const auto s = ReadDigits(p, seconds);
+    if (s == 0 || s > 2 || seconds > 59) return std::nullopt;
+    std::uint64_t scale = kPowersOfTen[Angle::kDecimals];
+    if (*p == '.') {
+        ++p;
+        const auto f = ReadDigits(p, fraction);
+        if (f == 0 || f > Angle::kDecimals) return std::nullopt;
+        scale = kPowersOfTen[Angle::kDecimals - f];
+    }
+    if (p != t.data() + size - 2) return std::nullopt;
+    const auto whole = static_cast<Angle::Units>(degrees * 3600 + minutes * 60 + seconds);
+    const Angle value{whole * Angle::kPerSecond + static_cast<Angle::Units>(fraction * scale)};
+    return t[size - 1] == negative ? -value : value;
 }
 
 std::string dmsText(Angle angle, char positive, char negative) {

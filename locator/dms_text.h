@@ -101,6 +101,16 @@ std::string upperCaseLetters(std::string_view text);
 // else. Throws InvalidInteger where ExtractSeconds does.
 std::optional<Angle> ExtractExactSeconds(std::string_view t);
 
+// The value of a text in the notation's plain form and nothing else: 1 to 3
+// digits of degrees (0..179), "°", 1 or 2 digits of minutes (0..59), "'", 1 or
+// 2 digits of seconds (0..59), optionally "." and 1 to 18 digits, the second
+// mark and then `positive` or `negative` (upper-case letters), which makes the
+// value negative. Nothing for any other text, which may still be a coordinate
+// by the general rules; where this gives a value, ExtractDegrees,
+// ExtractMinutes, ExtractExactSeconds and FindHemisphereLetters give the same.
+// One pass and no allocation, for reading many lines fast.
+std::optional<Angle> readPlainDmsText(std::string_view t, char positive, char negative);
+
 // `angle` in the notation: whole degrees, "°", whole minutes, "'", the seconds
 // with only the decimals they need (none for whole seconds), the second mark
 // and `positive` for zero and above or `negative` below:

@@ -1,6 +1,9 @@
 #include "locator/grid.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
 
 #include "locator/utf8.h"
 
@@ -59,6 +62,16 @@ std::uint32_t finestCell(Angle value, const Axis& axis) {
     return index < kFinestPerAxis ? static_cast<std::uint32_t>(index) : kFinestPerAxis - 1;
 }
 
+// The characters of the five pairs for the finest cell `c` of one axis. The
+// divisors are spelt out so that each is a multiplication.
+std::array<std::uint64_t, 5> pairCharacters(std::uint32_t c) {
+    static_assert(kDivisor[0] == 57600 && kDivisor[1] == 5760 && kDivisor[2] == 240 &&
+                  kDivisor[3] == 24);
+    return {std::uint64_t{'A'} + c / 57600, std::uint64_t{'0'} + c / 5760 % 10,
+            std::uint64_t{'A'} + c / 240 % 24, std::uint64_t{'0'} + c / 24 % 10,
+            std::uint64_t{'A'} + c % 24};
+}
+
 // The width of a cell of `length` on `axis`.
 Units cellWidth(LocatorLength length, const Axis& axis) {
     return axis.finest() * kDivisor[static_cast<int>(length) / 2 - 1];
@@ -86,14 +99,20 @@ std::variant<LocatorText, LocatorError> locatorOf(const Position& position, Loca
     if (!inRange(position.latitude, kLatitude)) return LocatorError::LatitudeOutOfRange;
     const std::uint32_t cell[2] = {finestCell(position.longitude, kLongitude),
                                    finestCell(position.latitude, kLatitude)};
-    // All ten characters, then cut: fixed divisors are multiplications.
+    // All ten characters, then cut, gathered in two integers in memory order
+    // and stored at once.
+    const std::array<std::uint64_t, 5> x = pairCharacters(cell[0]);
+    const std::array<std::uint64_t, 5> y = pairCharacters(cell[1]);
+    const std::uint64_t low = x[0] | y[0] << 8 | x[1] << 16 | y[1] << 24 | x[2] << 32 | y[2] << 40 |
+                              x[3] << 48 | y[3] << 56;
+    const auto high = static_cast<std::uint16_t>(x[4] | y[4] << 8);
     LocatorText result;
-    for (int axis = 0; axis < 2; ++axis) {
-        std::uint32_t rest = cell[axis];
-        for (int pair = 0; pair < 5; ++pair) {
-            result.chars[2 * pair + axis] = static_cast<char>(kFirst[pair] + rest / kDivisor[pair]);
-            rest %= kDivisor[pair];
-        }
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(result.chars.data(), &low, 8);
+        std::memcpy(result.chars.data() + 8, &high, 2);
+    } else {
+        for (int at = 0; at < 10; ++at)
+            result.chars[at] = static_cast<char>(at < 8 ? low >> (8 * at) : high >> (8 * (at - 8)));
     }
     // An out-of-range length is held to 2..10 rather than passed on.
     result.length = static_cast<std::uint8_t>(std::clamp(static_cast<int>(length) & ~1, 2, 10));

@@ -86,16 +86,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
     if (full.size() == 10) {
-        for (const auto& [value, positive, negative] :
-             {std::tuple{p.longitude, 'E', 'W'}, std::tuple{p.latitude, 'N', 'S'}}) {
-            const std::string text = dmsText(value, positive, negative);
-            const Angle magnitude = value.units < 0 ? -value : value;
+        struct Axis {
+            Angle value;
+            char positive, negative;
+        };
+        for (const Axis& axis : {Axis{p.longitude, 'E', 'W'}, Axis{p.latitude, 'N', 'S'}}) {
+            const std::string text = dmsText(axis.value, axis.positive, axis.negative);
+            const Angle magnitude = axis.value.units < 0 ? -axis.value : axis.value;
             if (magnitude >= Angle::degrees(180)) continue;
             const Angle back =
                 Angle::fromDms(*ExtractDegrees(text), *ExtractMinutes(text), 0, false) +
                 *ExtractExactSeconds(text);
             Require(back == magnitude, "the notation reads back");
-            Require(FindHemisphereLetters(text, positive, negative).Second == (value.units < 0),
+            Require(FindHemisphereLetters(text, axis.positive, axis.negative).Second ==
+                        (axis.value.units < 0),
                     "the hemisphere letter");
         }
     }

@@ -402,6 +402,42 @@ TEST(ExtractExactSeconds, TakesTheFractionExactlyOrNothing) {
     EXPECT_THROW(ExtractExactSeconds("1°2'53 .5\"E"), InvalidInteger);
 }
 
+// The plain form read in one pass gives what the general rules give, and
+// leaves everything else to them.
+TEST(ReadPlainDmsText, AgreesWithTheGeneralRulesOnThePlainFormAndTakesNothingElse) {
+    const auto general = [](const std::string& t) -> std::optional<Angle> {
+        const auto d = ExtractDegrees(t), m = ExtractMinutes(t);
+        const auto s = ExtractExactSeconds(t);
+        const HemisphereLetters letters = FindHemisphereLetters(t, 'E', 'W');
+        if (!d || !m || !s || letters.First == letters.Second) return std::nullopt;
+        const Angle value = Angle::fromDms(*d, *m, 0, false) + *s;
+        return letters.Second ? -value : value;
+    };
+    int read = 0;
+    for (const char* d : {"0", "7", "42", "179", "180", "0179"}) {
+        for (const char* m : {"0", "05", "59", "60", "123"}) {
+            for (const char* s : {"0", "9", "59", "60", "007"}) {
+                for (const char* f :
+                     {"", ".", ".5", ".123456789012345678", ".1234567890123456789"}) {
+                    for (const char* letter : {"E", "W", "e", "EW"}) {
+                        const std::string text =
+                            std::string(d) + "°" + m + "'" + s + f + "\"" + letter;
+                        const std::optional<Angle> plain = readPlainDmsText(text, 'E', 'W');
+                        if (!plain) continue;
+                        ++read;
+                        const std::optional<Angle> expected = general(text);
+                        ASSERT_TRUE(expected && *plain == *expected) << text;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(read, 4 * 3 * 3 * 3 * 2);
+    for (const char* text : {" 1°2'3\"E", "1°2'3\"E ", "1°2'3\" E", "1 °2'3\"E", "1°2'3.\"E",
+                             "1°2'3\"N", "1°2'3'E", "1º2'3\"E", "1°2'3\"", "°2'3\"E", "1°'3\"E"})
+        EXPECT_FALSE(readPlainDmsText(text, 'E', 'W')) << text;
+}
+
 TEST(DmsText, WritesTheNotationExactlyAndReadsBack) {
     const Angle::Units s = Angle::kPerSecond;
     const std::pair<Angle, const char*> cases[] = {
