@@ -1,6 +1,7 @@
 // The command line, run as scripts run it: the built program as a process with
 // no display at all.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QCoreApplication>
 #include <QProcess>
@@ -18,9 +19,14 @@ struct Outcome {
     bool crashed = false;
 };
 
-// Runs the program with no display to connect to, `input` on its standard input.
+// Runs the program with no display to connect to, `input` on its standard input
+// (and no core file should Qt give up).
 Outcome run(const QStringList& arguments, const QByteArray& input = {}) {
     QProcess process;
+    process.setChildProcessModifier([] {
+        const rlimit none{0, 0};
+        setrlimit(RLIMIT_CORE, &none);
+    });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         environment.remove(QString::fromLatin1(name));

@@ -50,6 +50,10 @@ done
 # The packed program answers on the command line, from where it was unpacked.
 [[ $(env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/quillmark" --locate "113°15'53.76\"E" \
     "23°6'32.02\"N") == OL63PC ]] || fail "the packed program does not locate"
+# It finds its window plugin: Qt itself then gives up on a platform that does not exist.
+window=$( (ulimit -c 0; env -u DISPLAY -u WAYLAND_DISPLAY "$root/usr/bin/quillmark" \
+    -platform nosuchplatform) 2>&1 || true)
+[[ $window == *'"nosuchplatform"'* ]] || fail "the packed program does not load its window: $window"
 png_size() {  # width x height from the PNG header
     local w h
     w=$(od -An -tu1 -j16 -N4 "$1" | awk '{print $1*16777216 + $2*65536 + $3*256 + $4}')
