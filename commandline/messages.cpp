@@ -189,11 +189,14 @@ std::string quoted(std::string_view text, char mark) {
     while (i < text.size()) {
         const DecodedCharacter c = decodeUtf8(text.substr(i));
         const bool invalid = c.code == kReplacementCharacter && c.length == 1;
-        if (invalid || c.code < 0x20 || c.code == 0x7F) {
-            const auto byte = static_cast<unsigned char>(text[i]);
-            result += "\\x";
-            result += kHex[byte >> 4];
-            result += kHex[byte & 15];
+        // C0 and C1 controls and DEL, which a terminal may obey, byte by byte.
+        if (invalid || c.code < 0x20 || (c.code >= 0x7F && c.code <= 0x9F)) {
+            for (std::size_t k = 0; k < c.length; ++k) {
+                const auto byte = static_cast<unsigned char>(text[i + k]);
+                result += "\\x";
+                result += kHex[byte >> 4];
+                result += kHex[byte & 15];
+            }
         } else {
             result.append(text.substr(i, c.length));
         }

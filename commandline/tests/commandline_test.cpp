@@ -198,6 +198,10 @@ TEST(CommandLineTest, ATextThatIsNoLocatorIsRefusedForWhatIsWrong) {
          "the locator \"OL6#\" has \"#\" at 4, which is neither a letter nor a digit"},
         {{"--position", "SL"},
          "the locator \"SL\" has \"S\" at 1 where a field letter goes, A to R"},
+        // A control character that a terminal might obey is shown, not sent.
+        {{"--position", QString::fromUtf8("OL\u009B3")},
+         "the locator \"OL\\xC2\\x9B3\" has \"\\xC2\\x9B\" at 3, which is neither a letter nor "
+         "a digit"},
         {{"--distance", "OL63PC", "JO62QY"},
          "the locator \"JO62QY\" has \"Y\" at 6 where a subsquare letter goes, A to X"},
         {{"--distance", "OL63PC", "JO62QM1a"},
