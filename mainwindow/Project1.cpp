@@ -30,7 +30,7 @@ int runWindow(int argc, char* argv[]) {
     for (const std::string& candidate :
          {directory + QUILLMARK_WINDOW_FILE,
           directory + QUILLMARK_WEBPANEL_DIR_FROM_BINDIR "/" QUILLMARK_WINDOW_FILE}) {
-        plugin = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
+        plugin = dlopen(candidate.c_str(), RTLD_LAZY | RTLD_LOCAL);
         if (plugin) break;
     }
     using Main = int (*)(int, char*[]);
