@@ -16,6 +16,8 @@
 #include <QPalette>
 #include <QValidator>
 
+#include "locator/dms_text.h"
+
 namespace quillmark {
 
 namespace {
@@ -43,12 +45,25 @@ Difference difference(const QString& before, const QString& after) {
 }  // namespace
 
 QString UpperCaseLetters(QString text) {
-    // Per character, so that the length never changes (QString::toUpper would
-    // turn "ß" into "SS").
-    for (QChar& c : text) {
-        if (c.isLower()) c = c.toUpper();
+    // The text rules' own upper case, per character, so that the length never
+    // changes (QString::toUpper would turn "ß" into "SS").
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        const char32_t upper = upperCaseLetter(c);
+        if (QChar::requiresSurrogates(upper)) {
+            result += QChar(QChar::highSurrogate(upper));
+            result += QChar(QChar::lowSurrogate(upper));
+        } else {
+            result += QChar(static_cast<char16_t>(upper));
+        }
     }
-    return text;
+    return result;
 }
 
 // QLineEdit runs its validator on every user edit (typing, paste, drop, input
@@ -226,6 +241,13 @@ void TextBox::dropEvent(QDropEvent* event) {
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
+    // The box's own actions head the menu.
+    const QList<QAction*> own = actions();
+    if (!own.isEmpty()) {
+        QAction* first = menu->actions().value(0);
+        menu->insertActions(first, own);
+        menu->insertSeparator(first);
+    }
     // The menu's Paste, known by its caption in QLineEdit's own translation.
     const QString pasteCaption = QLineEdit::tr("&Paste");
     for (QAction* action : menu->actions()) {

@@ -12,12 +12,15 @@
 namespace quillmark {
 
 // `text` with every lower-case letter in upper case, one character for one (so
-// "ß" stays): what a box with upper-case typing does to what the user types.
+// "ß" stays), by the text rules' upperCaseLetter: what a box with upper-case
+// typing does to what the user types.
 QString UpperCaseLetters(QString text);
 
 // A QLineEdit whose change handler runs exactly once for every change of its
 // text, whoever makes it (typing, paste, cut, undo, setText, a spin step),
 // synchronously and nested inside the change. Setting an equal text is a no-op.
+// Its context menu is QLineEdit's, headed by the actions added to the box with
+// QWidget::addAction.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:

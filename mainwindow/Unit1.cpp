@@ -1,5 +1,6 @@
 #include "mainwindow/Unit1.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
@@ -119,6 +120,10 @@ QTimer* createTimer(QObject* owner, const char* name, int interval) {
     // than their interval after creation.
     timer->setTimerType(Qt::PreciseTimer);
     return timer;
+}
+
+void bindMenuItem(QAction* item, Handler handler) {
+    QObject::connect(item, &QAction::triggered, item, [handler] { Dispatch(handler); });
 }
 
 // Binds a tick handler; the timer starts counting here.
@@ -260,6 +265,17 @@ void TForm1::createResult() {
     resultFont.setBold(true);
     EditResult->setFont(resultFont);
     setTextColor(EditResult, kMaroon);
+    // Nothing to copy before the first locator.
+    MenuCopy6 = new QAction(tr("复制 6 位网格"), this);
+    MenuCopy6->setObjectName(QStringLiteral("MenuCopy6"));
+    MenuCopy8 = new QAction(tr("复制 8 位网格"), this);
+    MenuCopy8->setObjectName(QStringLiteral("MenuCopy8"));
+    for (QAction* item : {MenuCopy6, MenuCopy8}) {
+        item->setEnabled(false);
+        EditResult->addAction(item);
+    }
+    bindMenuItem(MenuCopy6, bind(&TForm1::MenuCopy6Click));
+    bindMenuItem(MenuCopy8, bind(&TForm1::MenuCopy8Click));
 }
 
 void TForm1::createLongitudeGroup() {

@@ -6,6 +6,7 @@
 
 #include "controls/dispatch.h"
 
+class QAction;
 class QGroupBox;
 class QTimer;
 class TZoomImage;
@@ -54,6 +55,9 @@ public:
     Label* Label14 = nullptr;
     QGroupBox* GroupBox4 = nullptr;
     TextBox* EditResult = nullptr;
+    // EditResult's context menu: copy the 6- or the 8-character locator.
+    QAction* MenuCopy6 = nullptr;
+    QAction* MenuCopy8 = nullptr;
     Label* Label15 = nullptr;
     QGroupBox* GroupBox6 = nullptr;
     QGroupBox* GroupBox2 = nullptr;
@@ -114,6 +118,8 @@ public:
     void Edit6Change();
     void Timer2Timer();
     void Image1Click();
+    void MenuCopy6Click();
+    void MenuCopy8Click();
 
 private:
     // `method` bound to this window, as a control's event handler.

@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <variant>
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include "controls/bitmappicture.h"
 #include "controls/noticebox.h"
 #include "controls/radiobutton.h"
@@ -12,6 +16,7 @@
 #include "gridmap/gridgeometry.h"
 #include "gridmap/zoomimage.h"
 #include "locator/dms_text.h"
+#include "locator/grid.h"
 #include "locator/locator.h"
 
 namespace quillmark {
@@ -45,6 +50,20 @@ void TForm1::Image1Click() {
     HighlightField(*ImgLocGraph, ImgTemp->bitmap(), result.Field);
     ImgLocGraph->RefreshView();
     EditResult->setText(QString::fromStdString(result.Locator));
+    // The 8-character locator of the same exact position, for its tooltip and
+    // the copy menu; ComputeLocator took the position, so this does too.
+    const Position position{
+        Angle::fromDms(input.LonDegrees, input.LonMinutes, input.LonSeconds, input.West),
+        Angle::fromDms(input.LatDegrees, input.LatMinutes, input.LatSeconds, input.South)};
+    const auto extended = locatorOf(position, LocatorLength::ExtendedSquare);
+    if (const auto* locator = std::get_if<LocatorText>(&extended))
+        EditResult->setToolTip(QString::fromLatin1(locator->text()));
+    MenuCopy6->setEnabled(true);
+    MenuCopy8->setEnabled(true);
 }
+
+void TForm1::MenuCopy6Click() { QGuiApplication::clipboard()->setText(EditResult->text()); }
+
+void TForm1::MenuCopy8Click() { QGuiApplication::clipboard()->setText(EditResult->toolTip()); }
 
 }  // namespace quillmark

@@ -16,6 +16,7 @@
 
 #include "controls/tests/typing.h"
 #include "controls/textbox.h"
+#include "locator/dms_text.h"
 
 namespace quillmark {
 namespace {
@@ -262,6 +263,18 @@ TEST_F(CaretTest, ProgramTextStartsTheUndoHistoryAfresh) {
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "13");
     EXPECT_TRUE(seen.isEmpty()) << "undo has nothing to do and runs no handler";
+}
+
+// The text rules' table of upper-case letters is Qt's, code point by code
+// point (tools/casetable writes it); a box applies it to whole characters,
+// surrogate pairs included.
+TEST(UpperCaseLettersTest, AreQtsUpperCaseOfEveryLowerCaseLetter) {
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) continue;
+        const char32_t expected = QChar::isLower(c) ? QChar::toUpper(c) : c;
+        ASSERT_EQ(upperCaseLetter(c), expected) << std::hex << static_cast<unsigned>(c);
+    }
+    EXPECT_EQ(UpperCaseLetters(QStringLiteral("aß𐐨\xD801z")), QStringLiteral("Aß𐐀\xD801Z"));
 }
 
 }  // namespace

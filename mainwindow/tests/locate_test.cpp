@@ -5,8 +5,12 @@
 
 #include <memory>
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWheelEvent>
@@ -189,6 +193,53 @@ TEST_F(LocateTest, ShowsTheLocatorMarksTheFieldAndScrollsToIt) {
             EXPECT_EQ(view.pixelColor(corner), QColor(map.r, map.g, map.b));
         }
     }
+}
+
+// The 8-character locator of the same boxes: in the result's tooltip, and
+// with the 6-character one in its context menu, which copies either.
+TEST_F(LocateTest, TheResultOffersTheEightCharacterLocatorToHoverOverAndToCopy) {
+    const auto menuOfResult = [this] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                form->EditResult->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(form->EditResult, &event);
+        return form->EditResult->findChild<QMenu*>();
+    };
+    std::unique_ptr<QMenu> before(menuOfResult());
+    ASSERT_NE(before, nullptr);
+    EXPECT_EQ(before->actions().mid(0, 2), QList<QAction*>({form->MenuCopy6, form->MenuCopy8}));
+    EXPECT_FALSE(form->MenuCopy6->isEnabled() || form->MenuCopy8->isEnabled());
+    EXPECT_EQ(form->EditResult->toolTip(), "");
+    before.reset();
+
+    struct Case {
+        Axis lon, lat;
+        const char* six;
+        const char* eight;
+    };
+    const Case cases[] = {
+        {{"113", "15", "53", false}, {"23", "6", "32", false}, "OL63PC", "OL63PC16"},
+        {{"74", "0", "21", true}, {"40", "42", "46", false}, "FN20XR", "FN20XR91"},
+        {{"179", "59", "59", false}, {"89", "59", "59", false}, "RR99XX", "RR99XX99"},
+        {{"180", "0", "0", true}, {"90", "0", "0", true}, "AA00AA", "AA00AA00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.six);
+        enter(c.lon, c.lat);
+        clickLocate();
+        EXPECT_EQ(form->EditResult->text(), c.six);
+        EXPECT_EQ(form->EditResult->toolTip(), c.eight);
+        std::unique_ptr<QMenu> menu(menuOfResult());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* item : {form->MenuCopy8, form->MenuCopy6}) {
+            ASSERT_TRUE(menu->actions().contains(item) && item->isEnabled());
+            item->trigger();
+            EXPECT_EQ(QApplication::clipboard()->text(), item == form->MenuCopy6 ? c.six : c.eight);
+        }
+    }
+    // A click that fails changes neither.
+    enter({"1", "0", "0", false}, {"91", "0", "0", false});
+    clickLocate();
+    EXPECT_EQ(form->EditResult->toolTip(), "AA00AA00");
 }
 
 TEST_F(LocateTest, SameFieldTwiceStaysMarkedOnceAndThePristineMapNeverChanges) {

@@ -41,6 +41,7 @@ done)
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 expected_program=$(sort <<EOF
 usr/bin/quillmark
+usr/lib/$multiarch/quillmark/quillmark-window.so
 usr/share/applications/$id.desktop
 usr/share/doc/quillmark/changelog.gz
 usr/share/doc/quillmark/copyright
