@@ -32,8 +32,9 @@ public:
     // outside, the undo history starts afresh.
     void setText(const QString& text);
 
-    // At most `count` characters can be typed or pasted; 0 means no limit.
-    // Applies to the user only: texts set by the program are kept whole.
+    // At most `count` characters can be typed or pasted; 0 means no limit. Of a
+    // longer paste, the part that fits goes in. Applies to the user only: texts
+    // set by the program are kept whole.
     void setTypingLimit(int count);
     int typingLimit() const { return m_typingLimit; }
 
@@ -52,6 +53,10 @@ public:
 
     // Runs through Dispatch after every change of the text.
     void setOnChange(Handler handler);
+
+    // Runs through Dispatch when Return or the keypad's Enter is pressed in the
+    // box with no other modifier; without it the key goes on to the parent.
+    void setOnReturn(Handler handler);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -72,6 +77,8 @@ private:
 
     // What the box makes of a piece of text that the user inserts.
     QString userText(const QString& text) const;
+    // The clipboard's text as the user's: mapped, and cut to the room the
+    // typing limit leaves.
     void pasteAsUser();
     void announceChange(const QString& text);
     Caret caret() const;
@@ -79,6 +86,7 @@ private:
     void showSelection(bool shown);
 
     Handler m_onChange;
+    Handler m_onReturn;
     TextMap m_userTextMap;
     QString m_announced;
     std::optional<Caret> m_caretAfterSet;

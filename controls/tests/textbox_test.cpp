@@ -16,6 +16,7 @@
 
 #include "controls/tests/typing.h"
 #include "controls/textbox.h"
+#include "languages/languages.h"
 
 namespace quillmark {
 namespace {
@@ -152,9 +153,31 @@ TEST_F(MappedTextBoxTest, TypingLimitCountsTheMappedText) {
     EXPECT_EQ(box->text(), "1...") << "three more characters would pass the limit";
     box->setText("");
     pasteByKey(box, "12…");
-    EXPECT_EQ(box->text(), "") << "five characters once mapped";
+    EXPECT_EQ(box->text(), "12..") << "five characters once mapped; four fit";
+    box->setText("");
     pasteByKey(box, "’’’’");
     EXPECT_EQ(box->text(), "''''");
+}
+
+TEST_F(MappedTextBoxTest, MenuPasteIsMappedInEveryLanguage) {
+    struct Case {
+        Language language;
+        const char* paste;  // the menu's caption in Qt's own translation
+    };
+    const Case cases[] = {
+        {Language::English, "&Paste"},
+        {Language::SimplifiedChinese, "粘贴(&P)"},
+        {Language::TraditionalChinese, "貼上(&P)"},
+        {Language::Untranslated, "&Paste"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.paste);
+        InstallLanguage(c.language);
+        EXPECT_EQ(QLineEdit::tr("&Paste"), c.paste);
+        box->setText("");
+        pasteByMenu(box, QStringLiteral("5’e"));
+        EXPECT_EQ(box->text(), "5'E");
+    }
 }
 
 TEST_F(MappedTextBoxTest, TextsSetByTheProgramStayAsTheyAre) {
