@@ -2,6 +2,7 @@
 // --help, --version and --locate, an answer on the terminal without a window.
 #include <QApplication>
 
+#include "languages/languages.h"
 #include "mainwindow/Unit1.h"
 #include "mainwindow/application.h"
 #include "mainwindow/commandline.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     if (const int status = quillmark::CheckWindowArguments(QCoreApplication::arguments()))
         return status;
     quillmark::SetUpApplication();
+    quillmark::InstallDesktopLanguage();
     quillmark::UseInstalledWebEngine();
     quillmark::TForm1 Form1;
     Form1.showCentred();

@@ -34,7 +34,8 @@ public:
     // window is hidden; show() it, or showCentred().
     explicit TForm1(QWidget* parent = nullptr);
 
-    // Shows the window centred on its screen (outer size, integer division).
+    // Shows the window centred on its screen (outer size, integer division),
+    // and centres it again, once, when the window manager has framed it.
     void showCentred();
 
     BitmapPicture* ImgTemp = nullptr;
@@ -114,6 +115,13 @@ public:
     void Edit6Change();
     void Timer2Timer();
     void Image1Click();
+    // Return or Enter in a coordinate line: the locate action, as a click on
+    // Image1. A number box's Return runs Image1Click itself.
+    void EditLonReturn();
+    void EditLatReturn();
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     // `method` bound to this window, as a control's event handler.
@@ -126,6 +134,10 @@ private:
     void createLatitudeGroup();
     void createWebPanels();
     void tieSpinControls();
+    void centre();
+
+    // Set while a shown window waits for its frame.
+    bool m_centreWhenFramed = false;
 };
 
 }  // namespace quillmark

@@ -9,6 +9,7 @@
 #include <QResource>
 
 #include "controls/webbrowser.h"
+#include "languages/languages.h"
 
 namespace quillmark {
 
@@ -83,13 +84,19 @@ QUrl SiteAddress() {
 void SetSiteAddress(const QUrl& address) { siteOverride() = address; }
 
 QFont LayoutFont(int characterHeight) {
+    if (CurrentLanguage() == Language::TraditionalChinese)
+        return fontAt(QStringLiteral("Quillmark Sans TC"), QStringLiteral("Noto Sans CJK TC"),
+                      characterHeight);
     return fontAt(QStringLiteral("Quillmark Sans"), QStringLiteral("Noto Sans CJK SC"),
                   characterHeight);
 }
 
 QFont LayoutSongFont(int characterHeight) {
-    QFont font = fontAt(QStringLiteral("Quillmark Serif"), QStringLiteral("Noto Serif CJK SC"),
-                        characterHeight);
+    QFont font = CurrentLanguage() == Language::TraditionalChinese
+                     ? fontAt(QStringLiteral("Quillmark Serif TC"),
+                              QStringLiteral("Noto Serif CJK TC"), characterHeight)
+                     : fontAt(QStringLiteral("Quillmark Serif"),
+                              QStringLiteral("Noto Serif CJK SC"), characterHeight);
     font.setStyleHint(QFont::Serif);
     return font;
 }
