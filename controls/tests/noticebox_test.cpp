@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
@@ -156,6 +157,7 @@ TEST_F(NoticeBoxTest, ShowsCaptionTextAndOneDefaultOkButtonInAFixedFrame) {
         const auto* text = box->findChild<QLabel*>("Text");
         ASSERT_NE(text, nullptr) << "the text, a label for screen readers";
         EXPECT_EQ(text->text(), kLongitudeNotice);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::AlertMessage);
         EXPECT_EQ(box->minimumSize(), box->maximumSize()) << "not resizable";
         const Qt::WindowFlags flags = box->windowFlags();
         EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);

@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "controls/label.h"
+#include "controls/radiobutton.h"
 #include "controls/spincontrol.h"
 #include "controls/tests/recorder.h"
 #include "controls/textbox.h"
@@ -51,6 +52,7 @@ TEST(WindowAccessibility, EveryControlIsNamedByWhatASightedUserReadsNextToIt) {
         {"ImgLogo", Link, "Brellwick 主页", "Brellwick home page", ""},
         {"ImgLocGraph", Graphic, "网格地图", "Grid map", ""},
         {"GroupBox6", Grouping, "选择参数：", "Select coordinates:", ""},
+        {"Label6", StaticText, "制作：Brellwick", "Made by: Brellwick", ""},
     };
     for (const Language language : {Language::Untranslated, Language::English}) {
         WindowIn w(language);
@@ -80,7 +82,7 @@ TEST(WindowAccessibility, EveryControlIsNamedByWhatASightedUserReadsNextToIt) {
     }
 }
 
-TEST(WindowAccessibility, TheLocateButtonsPressActionLocatesAndTheMapNamesTheField) {
+TEST(WindowAccessibility, ThePressActionLocatesTheMapNamesTheFieldAndTheButtonsToggle) {
     struct Case {
         Language language;
         const char* marked;
@@ -100,10 +102,19 @@ TEST(WindowAccessibility, TheLocateButtonsPressActionLocatesAndTheMapNamesTheFie
         ASSERT_NE(button, nullptr);
         ASSERT_TRUE(button->actionNames().contains(QAccessibleActionInterface::pressAction()));
         button->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(w.form->EditResult->text(), "") << "the reader's request returns first";
         QCoreApplication::processEvents();
         EXPECT_EQ(w.form->EditResult->text(), "OL63PC");
         EXPECT_EQ(accessible(w.form->EditResult)->text(QAccessible::Value), "OL63PC");
         EXPECT_EQ(map->text(QAccessible::Description), c.marked);
+
+        QAccessibleInterface* west = accessible(w.form->RadioButton3);
+        EXPECT_TRUE(west->state().checkable);
+        EXPECT_FALSE(west->state().checked);
+        west->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(west->state().checked);
+        EXPECT_TRUE(w.form->EditLon->text().endsWith(u'W'));
         EXPECT_TRUE(errors.shown.isEmpty());
     }
 }

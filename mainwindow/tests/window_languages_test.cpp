@@ -47,7 +47,6 @@ const Text kTexts[] = {
     {"Label2", "度:", "度:", "°"},
     {"Label3", "分:", "分:", "′"},
     {"Label4", "秒:", "秒:", "″"},
-    {"Label9", "秒:", "秒:", "″"},
     {"RadioButton3", "西经", "西經", "W"},
     {"RadioButton4", "东经", "東經", "E"},
     {"RadioButton1", "北纬", "北緯", "N"},
@@ -60,15 +59,9 @@ const Text kTexts[] = {
      "'x' is not a valid integer value."},
 };
 
-const char* textIn(Language language, const Text& text) {
-    switch (language) {
-        case Language::TraditionalChinese:
-            return text.traditional;
-        case Language::English:
-            return text.english;
-        default:
-            return text.own;
-    }
+const char* textIn(Language language, const Text& t) {
+    if (language == Language::TraditionalChinese) return t.traditional;
+    return language == Language::English ? t.english : t.own;
 }
 
 QString shownText(QWidget* control) {

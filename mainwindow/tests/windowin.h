@@ -11,9 +11,8 @@
 namespace quillmark::testing {
 
 // A window made with `language` installed, its web panels' timers stopped; the
-// program's own language is back in place when it goes.
-class WindowIn {
-public:
+// program's own language is back when it goes.
+struct WindowIn {
     explicit WindowIn(Language language) {
         InstallLanguage(language);
         form = std::make_unique<TForm1>();
@@ -24,9 +23,6 @@ public:
         form.reset();
         InstallLanguage(Language::Untranslated);
     }
-    WindowIn(const WindowIn&) = delete;
-    WindowIn& operator=(const WindowIn&) = delete;
-
     std::unique_ptr<TForm1> form;
 };
 
