@@ -177,9 +177,11 @@ void TextBox::setCaret(Caret caret) {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
-    // The keypad's Enter carries the keypad modifier.
+    // The keypad's Enter carries the keypad modifier. A held key runs the
+    // handler once: its repeats would reopen the box that the last one closed.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && m_onReturn && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (enter && m_onReturn && !event->isAutoRepeat() &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
         Dispatch(m_onReturn);
         return;

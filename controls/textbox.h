@@ -55,7 +55,8 @@ public:
     void setOnChange(Handler handler);
 
     // Runs through Dispatch when Return or the keypad's Enter is pressed in the
-    // box with no other modifier; without it the key goes on to the parent.
+    // box with no other modifier, once while the key is held; otherwise, and
+    // without a handler, the key goes on to the parent.
     void setOnReturn(Handler handler);
 
 protected:

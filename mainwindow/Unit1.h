@@ -116,7 +116,9 @@ public:
     void Timer2Timer();
     void Image1Click();
     // Return or Enter in a coordinate line: the locate action, as a click on
-    // Image1. A number box's Return runs Image1Click itself.
+    // Image1 (a number box's Return runs Image1Click itself). A line has a
+    // handler of its own, as whatever Enter does to a line's text before it
+    // locates belongs to that line.
     void EditLonReturn();
     void EditLatReturn();
 

@@ -148,6 +148,7 @@ TEST_F(TextBoxTest, ReturnAndKeypadEnterRunTheReturnHandlerAndOtherwiseGoOn) {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         bool runs;
+        bool repeat = false;
     };
     const Case cases[] = {
         {Qt::Key_Return, Qt::NoModifier, true},
@@ -155,13 +156,14 @@ TEST_F(TextBoxTest, ReturnAndKeypadEnterRunTheReturnHandlerAndOtherwiseGoOn) {
         {Qt::Key_Return, Qt::ShiftModifier, false},
         {Qt::Key_Return, Qt::ControlModifier, false},
         {Qt::Key_Enter, Qt::AltModifier | Qt::KeypadModifier, false},
+        {Qt::Key_Return, Qt::NoModifier, false, true},
     };
     int returns = 0;
     box->setOnReturn([&] { ++returns; });
     for (const Case& c : cases) {
         SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString());
         returns = 0;
-        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers);
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString(), c.repeat);
         QApplication::sendEvent(box, &press);
         EXPECT_EQ(returns, c.runs ? 1 : 0);
         EXPECT_EQ(press.isAccepted(), c.runs) << "else it goes on to the parent";

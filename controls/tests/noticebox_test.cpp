@@ -153,7 +153,7 @@ TEST_F(NoticeBoxTest, ShowsCaptionTextAndOneDefaultOkButtonInAFixedFrame) {
         EXPECT_EQ(buttons[0]->text(), "OK");
         EXPECT_TRUE(buttons[0]->isDefault());
         EXPECT_EQ(QApplication::focusWidget(), buttons[0]);
-        EXPECT_EQ(box->findChildren<QWidget*>().size(), 2) << "no icon, no other part";
+        EXPECT_EQ(box->findChildren<QWidget*>().size(), 2) << "the text and the button, no icon";
         const auto* text = box->findChild<QLabel*>("Text");
         ASSERT_NE(text, nullptr) << "the text, a label for screen readers";
         EXPECT_EQ(text->text(), kLongitudeNotice);
