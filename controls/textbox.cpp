@@ -132,6 +132,8 @@ void TextBox::setUserTextMap(TextMap map) { m_userTextMap = std::move(map); }
 
 void TextBox::setOnChange(Handler handler) { m_onChange = std::move(handler); }
 
+void TextBox::setOnReturn(Handler handler) { m_onReturn = std::move(handler); }
+
 QString TextBox::userText(const QString& text) const {
     QString result = m_userTextMap && !text.isEmpty() ? m_userTextMap(text) : text;
     return m_upperCaseTyping ? UpperCaseLetters(std::move(result)) : result;
@@ -140,7 +142,16 @@ QString TextBox::userText(const QString& text) const {
 void TextBox::pasteAsUser() {
     if (isReadOnly()) return;
     const QString clip = QGuiApplication::clipboard()->text();
-    const QString mapped = userText(clip);
+    QString mapped = userText(clip);
+    if (m_typingLimit > 0 && !mapped.isEmpty()) {
+        // A text longer than the limit (set by the program) may shrink but not grow.
+        qsizetype room = std::max<qsizetype>(m_typingLimit, text().size()) -
+                         (text().size() - selectedText().size());
+        if (room > 0 && room < mapped.size() && mapped[room - 1].isHighSurrogate()) --room;
+        // Nothing fits: the box stays as it is, the selection included.
+        if (room <= 0) return;
+        mapped.truncate(room);
+    }
     if (mapped == clip) {
         paste();
         return;
@@ -181,6 +192,15 @@ void TextBox::setCaret(Caret caret) {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
+    // The keypad's Enter carries the keypad modifier. A held key runs the
+    // handler once: its repeats would reopen the box that the last one closed.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_onReturn && !event->isAutoRepeat() &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        Dispatch(m_onReturn);
+        return;
+    }
     if (!isReadOnly()) {
         if (event->matches(QKeySequence::Paste)) {
             pasteAsUser();
@@ -248,12 +268,13 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
         menu->insertActions(first, own);
         menu->insertSeparator(first);
     }
-    // The menu's Paste, known by its caption in QLineEdit's own translation.
-    const QString pasteCaption = QLineEdit::tr("&Paste");
+    // The menu's Paste is the action wired to QLineEdit::paste, whatever its
+    // caption says in the current language. Qt 6.4 wires it by name; a later
+    // Qt may wire it by pointer.
     for (QAction* action : menu->actions()) {
-        if (!action->text().startsWith(pasteCaption)) continue;
-        disconnect(action, &QAction::triggered, this, nullptr);
-        connect(action, &QAction::triggered, this, &TextBox::pasteAsUser);
+        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
+            disconnect(action, &QAction::triggered, this, &QLineEdit::paste))
+            connect(action, &QAction::triggered, this, &TextBox::pasteAsUser);
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

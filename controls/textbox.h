@@ -35,8 +35,9 @@ public:
     // outside, the undo history starts afresh.
     void setText(const QString& text);
 
-    // At most `count` characters can be typed or pasted; 0 means no limit.
-    // Applies to the user only: texts set by the program are kept whole.
+    // At most `count` characters can be typed or pasted; 0 means no limit. Of a
+    // longer paste, the part that fits goes in. Applies to the user only: texts
+    // set by the program are kept whole.
     void setTypingLimit(int count);
     int typingLimit() const { return m_typingLimit; }
 
@@ -55,6 +56,11 @@ public:
 
     // Runs through Dispatch after every change of the text.
     void setOnChange(Handler handler);
+
+    // Runs through Dispatch when Return or the keypad's Enter is pressed in the
+    // box with no other modifier, once while the key is held; otherwise, and
+    // without a handler, the key goes on to the parent.
+    void setOnReturn(Handler handler);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -75,6 +81,8 @@ private:
 
     // What the box makes of a piece of text that the user inserts.
     QString userText(const QString& text) const;
+    // The clipboard's text as the user's: mapped, and cut to the room the
+    // typing limit leaves.
     void pasteAsUser();
     void announceChange(const QString& text);
     Caret caret() const;
@@ -82,6 +90,7 @@ private:
     void showSelection(bool shown);
 
     Handler m_onChange;
+    Handler m_onReturn;
     TextMap m_userTextMap;
     QString m_announced;
     std::optional<Caret> m_caretAfterSet;

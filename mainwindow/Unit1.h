@@ -35,7 +35,8 @@ public:
     // window is hidden; show() it, or showCentred().
     explicit TForm1(QWidget* parent = nullptr);
 
-    // Shows the window centred on its screen (outer size, integer division).
+    // Shows the window centred on its screen (outer size, integer division),
+    // and centres it again, once, when the window manager has framed it.
     void showCentred();
 
     BitmapPicture* ImgTemp = nullptr;
@@ -120,6 +121,15 @@ public:
     void Image1Click();
     void MenuCopy6Click();
     void MenuCopy8Click();
+    // Return or Enter in a coordinate line: the locate action, as a click on
+    // Image1 (a number box's Return runs Image1Click itself). A line has a
+    // handler of its own, as whatever Enter does to a line's text before it
+    // locates belongs to that line.
+    void EditLonReturn();
+    void EditLatReturn();
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     // `method` bound to this window, as a control's event handler.
@@ -132,6 +142,10 @@ private:
     void createLatitudeGroup();
     void createWebPanels();
     void tieSpinControls();
+    void centre();
+
+    // Set while a shown window waits for its frame.
+    bool m_centreWhenFramed = false;
 };
 
 }  // namespace quillmark

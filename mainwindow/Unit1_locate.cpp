@@ -15,6 +15,7 @@
 #include "controls/textbox.h"
 #include "gridmap/gridgeometry.h"
 #include "gridmap/zoomimage.h"
+#include "languages/languages.h"
 #include "locator/dms_text.h"
 #include "locator/grid.h"
 #include "locator/locator.h"
@@ -43,12 +44,15 @@ void TForm1::Image1Click() {
 
     const std::variant<LocatorResult, LocatorError> outcome = ComputeLocator(input);
     if (const auto* error = std::get_if<LocatorError>(&outcome)) {
-        ShowNotice(QString::fromUtf8(MessageText(*error)));
+        ShowNotice(LocatorMessage(*error));
         return;
     }
     const LocatorResult& result = std::get<LocatorResult>(outcome);
     HighlightField(*ImgLocGraph, ImgTemp->bitmap(), result.Field);
     ImgLocGraph->RefreshView();
+    // The field is the locator's first pair of letters.
+    ImgLocGraph->setAccessibleDescription(
+        tr("已标出网格 %1").arg(QString::fromStdString(result.Locator.substr(0, 2))));
     EditResult->setText(QString::fromStdString(result.Locator));
     // The 8-character locator of the same exact position, for its tooltip and
     // the copy menu; ComputeLocator took the position, so this does too.
@@ -65,5 +69,9 @@ void TForm1::Image1Click() {
 void TForm1::MenuCopy6Click() { QGuiApplication::clipboard()->setText(EditResult->text()); }
 
 void TForm1::MenuCopy8Click() { QGuiApplication::clipboard()->setText(EditResult->toolTip()); }
+
+void TForm1::EditLonReturn() { Image1Click(); }
+
+void TForm1::EditLatReturn() { Image1Click(); }
 
 }  // namespace quillmark

@@ -49,14 +49,15 @@ QUrl SiteAddress();
 // address restores the build's.
 void SetSiteAddress(const QUrl& address);
 
-// The user-interface font (Noto Sans CJK SC) for a described character height
-// in screen pixels, sized in layout pixels. Its glyphs come from the cut-down
-// copy that SetUpApplication registers; a character outside it is drawn from
-// the system's Noto Sans CJK SC.
+// The user-interface font (Noto Sans CJK SC; TC, with the Traditional
+// glyph forms and punctuation, when the current language is Traditional
+// Chinese) for a described character height in screen pixels, sized in layout
+// pixels. Its glyphs come from the cut-down copy that SetUpApplication
+// registers; a character outside it is drawn from the system's whole face.
 QFont LayoutFont(int characterHeight);
 
-// The Song-style face (Noto Serif CJK SC) at a described character height,
-// likewise.
+// The Song-style face (Noto Serif CJK SC or TC) at a described character
+// height, likewise.
 QFont LayoutSongFont(int characterHeight);
 
 // The maker's brand icon in the sizes a window manager shows (16 to 64

@@ -3,6 +3,7 @@
 // GUI libraries.
 #include <QApplication>
 
+#include "languages/languages.h"
 #include "mainwindow/Unit1.h"
 #include "mainwindow/application.h"
 
@@ -10,6 +11,7 @@ extern "C" int QuillmarkWindowMain(int argc, char* argv[]) {
     quillmark::PrepareLayoutScale();
     QApplication application(argc, argv);
     quillmark::SetUpApplication();
+    quillmark::InstallDesktopLanguage();
     quillmark::UseInstalledWebEngine();
     quillmark::TForm1 Form1;
     Form1.showCentred();

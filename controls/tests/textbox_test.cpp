@@ -16,6 +16,7 @@
 
 #include "controls/tests/typing.h"
 #include "controls/textbox.h"
+#include "languages/languages.h"
 #include "locator/dms_text.h"
 
 namespace quillmark {
@@ -153,9 +154,21 @@ TEST_F(MappedTextBoxTest, TypingLimitCountsTheMappedText) {
     EXPECT_EQ(box->text(), "1...") << "three more characters would pass the limit";
     box->setText("");
     pasteByKey(box, "12…");
-    EXPECT_EQ(box->text(), "") << "five characters once mapped";
+    EXPECT_EQ(box->text(), "12..") << "five characters once mapped; four fit";
+    box->setText("");
     pasteByKey(box, "’’’’");
     EXPECT_EQ(box->text(), "''''");
+}
+
+TEST_F(MappedTextBoxTest, MenuPasteIsMappedInEveryLanguage) {
+    // The menu's captions are Qt's, translated ("粘贴(&P)").
+    for (const Language language : {Language::English, Language::SimplifiedChinese,
+                                    Language::TraditionalChinese, Language::Untranslated}) {
+        InstallLanguage(language);
+        box->setText("");
+        pasteByMenu(box, QStringLiteral("5’e"));
+        EXPECT_EQ(box->text(), "5'E") << qPrintable(QLineEdit::tr("&Paste"));
+    }
 }
 
 TEST_F(MappedTextBoxTest, TextsSetByTheProgramStayAsTheyAre) {

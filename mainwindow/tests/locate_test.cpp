@@ -367,6 +367,42 @@ TEST_F(LocateTest, ScrollsAtTheCurrentZoomAfterTheUserDraggedAndZoomed) {
     EXPECT_EQ(view->ZoomPercent(), 216.0);
 }
 
+TEST_F(LocateTest, ReturnOrEnterInAnyInputBoxLocatesAsAClickDoes) {
+    TextBox* const boxes[] = {form->EditLon, form->EditLat, form->Edit1, form->Edit2,
+                              form->Edit3,   form->Edit4,   form->Edit5, form->Edit6};
+    const QPair<Qt::Key, Qt::KeyboardModifier> keys[] = {{Qt::Key_Return, Qt::NoModifier},
+                                                         {Qt::Key_Enter, Qt::KeypadModifier}};
+    for (TextBox* box : boxes) {
+        for (const auto& [key, modifier] : keys) {
+            SCOPED_TRACE(box->objectName().toStdString() + (key == Qt::Key_Enter ? " Enter" : ""));
+            enter({"58", "22", "54", true}, {"34", "36", "13", true});
+            form->EditResult->setText("");
+            box->setFocus(Qt::TabFocusReason);
+            const QString text = box->text();
+            QTest::keyClick(box, key, modifier);
+            EXPECT_EQ(form->EditResult->text(), "GF05TJ");
+            EXPECT_EQ(box->text(), text);
+            EXPECT_EQ(QApplication::focusWidget(), box);
+        }
+    }
+    // As a click: the first bad box is quoted, a range error noticed.
+    enter({"113", "x", "53", false}, {"91", "6", "32", false});
+    QTest::keyClick(form->Edit6, Qt::Key_Return);
+    EXPECT_EQ(errors.shown, QStringList({"'x' is not a valid integer value."}));
+    enter({"113", "15", "53", false}, {"91", "6", "32", false});
+    QTest::keyClick(form->EditLat, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(notices.shown, QStringList({QStringLiteral("纬度参数出错！")}));
+    // Nowhere else.
+    form->EditResult->setText("");
+    enter({"113", "15", "53", false}, {"23", "6", "32", false});
+    for (QWidget* other :
+         {static_cast<QWidget*>(form->EditResult), static_cast<QWidget*>(form->RadioButton4)}) {
+        other->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(other, Qt::Key_Return);
+    }
+    EXPECT_EQ(form->EditResult->text(), "");
+}
+
 TEST_F(LocateTest, ADoubleClickRunsOnceAndAPressReleasedOutsideRunsNothing) {
     // Out of range, so that every run of the action leaves a notice.
     enter({"181", "0", "0", false}, {"0", "0", "0", false});

@@ -13,8 +13,10 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "languages/languages.h"
 #include "mainwindow/Unit1.h"
 #include "mainwindow/application.h"
+#include "mainwindow/tests/windowin.h"
 
 namespace quillmark {
 namespace {
@@ -40,10 +42,24 @@ TEST(WindowFonts, AreTheCutDownCopiesInTheirStyles) {
     }
 }
 
-TEST(WindowFonts, HoldEveryCharacterTheWindowShows) {
-    TForm1 form;
-    form.Timer1->stop();
-    form.Timer2->stop();
+TEST(WindowFonts, TraditionalChineseTakesTheFacesWithItsOwnGlyphForms) {
+    InstallLanguage(Language::TraditionalChinese);
+    QFont bold = LayoutFont(15);
+    bold.setBold(true);
+    for (const QFont& font : {LayoutFont(11), bold, LayoutSongFont(13)}) {
+        const QRawFont raw = QRawFont::fromFont(font);
+        EXPECT_TRUE(raw.familyName().startsWith("Quillmark ")) << qPrintable(raw.familyName());
+        EXPECT_TRUE(raw.familyName().endsWith(" TC")) << qPrintable(raw.familyName());
+    }
+    InstallLanguage(Language::Untranslated);
+}
+
+class WindowFontsIn : public ::testing::TestWithParam<Language> {};
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, WindowFontsIn, ::testing::ValuesIn(kLanguages));
+
+TEST_P(WindowFontsIn, HoldEveryCharacterTheWindowShows) {
+    testing::WindowIn w(GetParam());
+    const TForm1& form = *w.form;
     int checked = 0;
     for (QWidget* widget : form.findChildren<QWidget*>()) {
         QString text;

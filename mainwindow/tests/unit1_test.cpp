@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -180,6 +181,24 @@ TEST_F(Form1Test, WindowHasAFixedSizeAndNoMaximiseButton) {
     EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
     EXPECT_FALSE(form->windowIcon().isNull());
     EXPECT_TRUE(form->windowIcon().availableSizes().contains(QSize(32, 32)));
+}
+
+TEST(Form1Placement, CentredByItsOuterSizeOnceFramedThenTheUsersToMove) {
+    TForm1 window;
+    window.Timer1->stop();
+    window.Timer2->stop();
+    window.showCentred();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.screen()->geometry();
+    const QRect outer = window.frameGeometry();
+    ASSERT_GT(outer.width(), window.width()) << "offscreen windows have a frame too";
+    EXPECT_EQ(outer.left(), screen.left() + (screen.width() - outer.width()) / 2);
+    EXPECT_EQ(outer.top(), screen.top() + (screen.height() - outer.height()) / 2);
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.move(10, 20);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.pos(), QPoint(10, 20));
 }
 
 TEST_F(Form1Test, Panel1ShowsOnePixelOfYellowAroundTheMapView) {
