@@ -203,5 +203,13 @@
         <comment>coordinate line</comment>
         <translation>Lat:</translation>
     </message>
+    <message>
+        <source>复制 6 位网格</source>
+        <translation>Copy the 6-character locator</translation>
+    </message>
+    <message>
+        <source>复制 8 位网格</source>
+        <translation>Copy the 8-character locator</translation>
+    </message>
 </context>
 </TS>

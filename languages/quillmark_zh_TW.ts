@@ -203,5 +203,13 @@
         <comment>coordinate line</comment>
         <translation>緯度：</translation>
     </message>
+    <message>
+        <source>复制 6 位网格</source>
+        <translation>複製 6 位網格</translation>
+    </message>
+    <message>
+        <source>复制 8 位网格</source>
+        <translation>複製 8 位網格</translation>
+    </message>
 </context>
 </TS>
