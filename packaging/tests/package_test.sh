@@ -65,7 +65,8 @@ for package in program panels; do
 done
 
 # Control fields: what each package is, and what it depends on. The program's
-# and the panels' own Depends are the libraries they link and nothing else.
+# and the panels' own Depends are the libraries they link and nothing else,
+# but for the Qt translations the program loads.
 field() { dpkg-deb --field "$1" "$2"; }
 while IFS='|' read -r deb name pattern; do
     value=$(field "${!deb}" "$name")
@@ -77,7 +78,8 @@ program_deb|Version|^$version$
 panels_deb|Version|^$version$
 program_deb|Section|^hamradio$
 panels_deb|Section|^hamradio$
-program_deb|Depends|^(lib[^,]+(, |$))+$
+program_deb|Depends|^((lib[^,]+|qt6-translations-l10n)(, |$))+$
+program_deb|Depends|qt6-translations-l10n
 program_deb|Depends|libqt6widgets6
 program_deb|Recommends|quillmark-webpanels.*fonts-noto-cjk.*qt6-wayland
 panels_deb|Depends|^quillmark \(= $version\)(, lib[^,]+)+$
