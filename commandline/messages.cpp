@@ -22,6 +22,24 @@ std::string_view pairName(int position) {
     return kNames[(position - 1) / 2];
 }
 
+std::string_view offsetMapName(OffsetMapService service) {
+    switch (service) {
+        case OffsetMapService::Amap:
+            return "Amap (Gaode)";
+        case OffsetMapService::Baidu:
+            return "Baidu Maps";
+        case OffsetMapService::Tencent:
+            return "Tencent Maps";
+        case OffsetMapService::GoogleChina:
+            return "Google Maps China";
+    }
+    return {};
+}
+
+std::string position(std::string_view text) { return join({"the position ", quoted(text)}); }
+
+std::string link(std::string_view text) { return join({"the link ", quoted(text)}); }
+
 std::string character(char32_t c) {
     if (c == kReplacementCharacter) return "a byte that is no UTF-8";
     std::string text;
@@ -34,12 +52,20 @@ constexpr std::string_view kHelp =
     "Maidenhead locators of positions, positions of locators and the distance between\n"
     "them. Without options, opens the window.\n"
     "\n"
+    "  --locate POSITION            print the locator of a position copied from a\n"
+    "                               map, a GPS, a link or a text: decimal degrees\n"
+    "                               (\"23.1089, 113.2649\", latitude first), degrees\n"
+    "                               and minutes, degrees minutes and seconds with\n"
+    "                               N S E W or 北纬 东经, APRS and NMEA, ISO 6709,\n"
+    "                               geo: URIs, Google Maps and OpenStreetMap links,\n"
+    "                               or a locator\n"
     "  --locate LONGITUDE LATITUDE  print the locator of the position given as two\n"
     "                               lines in the window's notation, for example\n"
     "                               113°15'53.76\"E 23°6'32.02\"N (seconds exact with\n"
     "                               up to 18 decimals)\n"
     "  --locate -                   the same for each line of standard input: the\n"
-    "                               longitude, a tab and the latitude\n"
+    "                               longitude, a tab and the latitude, or a\n"
+    "                               position without a tab\n"
     "  --precision N                with --locate: 2, 4, 6, 8 or 10 characters\n"
     "                               (6 unless given)\n"
     "  --position LOCATOR           print the centre and the south-west and\n"
@@ -104,8 +130,8 @@ std::string optionNeedsValue(std::string_view option) {
 
 std::string locateTakes(int lines) {
     return join(
-        {"--locate takes two lines, the longitude and the latitude, or - for standard "
-         "input, not ",
+        {"--locate takes a position, two lines (the longitude and the latitude) or - for "
+         "standard input, not ",
          number(lines)});
 }
 
@@ -164,11 +190,161 @@ std::string notALocator(std::string_view text, const LocatorRefusal& refusal) {
     return locator;
 }
 
+std::string notAPosition(std::string_view text, const PositionRefusal& refusal) {
+    using Reason = PositionRefusal::Reason;
+    switch (refusal.reason) {
+        case Reason::Empty:
+            return positionEmpty(text);
+        case Reason::Unreadable:
+        case Reason::OtherAxis:
+            return positionUnreadable(text);
+        case Reason::OneValue:
+            return positionOneValue(text);
+        case Reason::TooManyValues:
+            return positionTooManyValues(text);
+        case Reason::LatitudeOutOfRange:
+            return positionLatitudeOutOfRange(text);
+        case Reason::LongitudeOutOfRange:
+            return positionLongitudeOutOfRange(text);
+        case Reason::TwoLatitudes:
+            return positionTwoLatitudes(text);
+        case Reason::TwoLongitudes:
+            return positionTwoLongitudes(text);
+        case Reason::HemisphereOnOneValue:
+            return positionHemisphereOnOneValue(text);
+        case Reason::SignAndHemisphere:
+            return positionSignAndHemisphere(text);
+        case Reason::MinutesTooLarge:
+            return positionMinutesTooLarge(text);
+        case Reason::SecondsTooLarge:
+            return positionSecondsTooLarge(text);
+        case Reason::MissingMark:
+            return positionMissingMark(text);
+        case Reason::LooksLikeMinutes:
+            return positionLooksLikeMinutes(text);
+        case Reason::HyphenBetweenNumbers:
+            return positionHyphenBetweenNumbers(text);
+        case Reason::DecimalComma:
+            return positionDecimalComma(text);
+        case Reason::Exponent:
+            return positionExponent(text);
+        case Reason::NotANumber:
+            return positionNotANumber(text);
+        case Reason::TooManyDecimals:
+            return positionTooManyDecimals(text);
+        case Reason::StrayText:
+            return positionStrayText(text, refusal.text);
+        case Reason::NotALocator:
+            return notALocator(text, refusal.locator);
+        case Reason::PositionlessLink:
+            return positionlessLink(text);
+        case Reason::OtherSite:
+            return linkToOtherSite(text, refusal.text);
+        case Reason::OffsetMap:
+            return linkToOffsetMap(text, refusal.service);
+    }
+    return positionUnreadable(text);
+}
+
+std::string positionEmpty(std::string_view text) { return join({position(text), " is empty"}); }
+
+std::string positionUnreadable(std::string_view text) {
+    return join({position(text), " is written in no notation quillmark reads"});
+}
+
+std::string positionOneValue(std::string_view text) {
+    return join(
+        {position(text), " has one value; a position needs the latitude and the longitude"});
+}
+
+std::string positionTooManyValues(std::string_view text) {
+    return join({position(text), " has more than two numbers"});
+}
+
+std::string positionLatitudeOutOfRange(std::string_view text) {
+    return join({position(text), " has a latitude outside 90°S to 90°N, 90°N excluded"});
+}
+
+std::string positionLongitudeOutOfRange(std::string_view text) {
+    return join({position(text), " has a longitude outside 180°W to 180°E, 180°E excluded"});
+}
+
+std::string positionTwoLatitudes(std::string_view text) {
+    return join({position(text), " has two latitudes"});
+}
+
+std::string positionTwoLongitudes(std::string_view text) {
+    return join({position(text), " has two longitudes"});
+}
+
+std::string positionHemisphereOnOneValue(std::string_view text) {
+    return join({position(text), " names the hemisphere of one value but not of the other"});
+}
+
+std::string positionSignAndHemisphere(std::string_view text) {
+    return join({position(text), " has a value with both a sign and a hemisphere"});
+}
+
+std::string positionMinutesTooLarge(std::string_view text) {
+    return join({position(text), " has minutes of 60 or more"});
+}
+
+std::string positionSecondsTooLarge(std::string_view text) {
+    return join({position(text), " has seconds of 60 or more"});
+}
+
+std::string positionMissingMark(std::string_view text) {
+    return join(
+        {position(text), " has minutes or seconds without their mark before another number"});
+}
+
+std::string positionLooksLikeMinutes(std::string_view text) {
+    return join({position(text),
+                 " looks like degrees and decimal minutes without their marks; write ° and '"});
+}
+
+std::string positionHyphenBetweenNumbers(std::string_view text) {
+    return join({position(text), " has a - or + right after a number: a sign or a separator?"});
+}
+
+std::string positionDecimalComma(std::string_view text) {
+    return join({position(text), " has a comma between digits: a decimal comma or a separator?"});
+}
+
+std::string positionExponent(std::string_view text) {
+    return join({position(text), " has a number with an exponent"});
+}
+
+std::string positionNotANumber(std::string_view text) {
+    return join({position(text), " has NaN or infinity, which are no numbers"});
+}
+
+std::string positionTooManyDecimals(std::string_view text) {
+    return join({position(text), " has more than 18 decimals, which cannot be taken exactly"});
+}
+
+std::string positionStrayText(std::string_view text, std::string_view stray) {
+    return join({position(text), " has ", quoted(stray), ", which is no part of a position"});
+}
+
+std::string positionlessLink(std::string_view text) {
+    return join({link(text),
+                 " holds no position (open a short link first and give the address it "
+                 "leads to)"});
+}
+
+std::string linkToOtherSite(std::string_view text, std::string_view host) {
+    return join({link(text), " is to ", quoted(host), ", whose positions quillmark does not read"});
+}
+
+std::string linkToOffsetMap(std::string_view text, OffsetMapService service) {
+    return join({link(text), " is to ", offsetMapName(service),
+                 ", whose coordinates are deliberately offset from WGS-84"});
+}
+
 std::string onLine(long long number, std::string_view message) {
     return join({"line ", std::to_string(number), ": ", message});
 }
-
-std::string noTab() { return "no tab between the longitude and the latitude"; }
 
 std::string moreThanOneTab() { return "more than one tab; a line holds two columns"; }
 

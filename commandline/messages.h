@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "locator/grid.h"
+#include "locator/position_text.h"
 
 namespace quillmark::messages {
 
@@ -41,9 +42,35 @@ std::string invalidInteger(std::string_view what);
 // Why a text is no locator.
 std::string notALocator(std::string_view text, const LocatorRefusal& refusal);
 
+// Why a position text (--locate with one word, a batch line without a tab)
+// gives no position: the text of the refusal's reason, one function each.
+std::string notAPosition(std::string_view text, const PositionRefusal& refusal);
+std::string positionEmpty(std::string_view text);
+std::string positionUnreadable(std::string_view text);
+std::string positionOneValue(std::string_view text);
+std::string positionTooManyValues(std::string_view text);
+std::string positionLatitudeOutOfRange(std::string_view text);
+std::string positionLongitudeOutOfRange(std::string_view text);
+std::string positionTwoLatitudes(std::string_view text);
+std::string positionTwoLongitudes(std::string_view text);
+std::string positionHemisphereOnOneValue(std::string_view text);
+std::string positionSignAndHemisphere(std::string_view text);
+std::string positionMinutesTooLarge(std::string_view text);
+std::string positionSecondsTooLarge(std::string_view text);
+std::string positionMissingMark(std::string_view text);
+std::string positionLooksLikeMinutes(std::string_view text);
+std::string positionHyphenBetweenNumbers(std::string_view text);
+std::string positionDecimalComma(std::string_view text);
+std::string positionExponent(std::string_view text);
+std::string positionNotANumber(std::string_view text);
+std::string positionTooManyDecimals(std::string_view text);
+std::string positionStrayText(std::string_view text, std::string_view stray);
+std::string positionlessLink(std::string_view text);
+std::string linkToOtherSite(std::string_view text, std::string_view host);
+std::string linkToOffsetMap(std::string_view text, OffsetMapService service);
+
 // Batch conversion.
 std::string onLine(long long number, std::string_view message);
-std::string noTab();
 std::string moreThanOneTab();
 
 // "quillmark: <message>", for errors of a single request.

@@ -532,18 +532,16 @@ std::optional<std::variant<Position, Coordinate, PositionRefusal>> readIso6709(
     return checked({std::get<Angle>(longitude), std::get<Angle>(latitude)});
 }
 
-// Two to ten letters and digits starting with two letters are a locator, or
-// refused as one.
+// Two to ten letters and digits in a locator's pattern (two letters, two
+// digits, two letters ...) are a locator, or refused as one ("OL63PZ", "OL6").
 std::optional<std::variant<Position, Coordinate, PositionRefusal>> readLocator(
     std::u32string_view text) {
-    if (text.size() < 2 || text.size() > 10 || !isAsciiLetter(text[0]) || !isAsciiLetter(text[1]))
-        return std::nullopt;
+    if (text.size() < 2 || text.size() > 10) return std::nullopt;
     std::string ascii;
-    for (char32_t c : text) {
-        if (!isAsciiLetter(c) && !isDigit(c)) return std::nullopt;
-        ascii += static_cast<char>(upper(c));
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(i / 2 % 2 == 0 ? isAsciiLetter(text[i]) : isDigit(text[i]))) return std::nullopt;
+        ascii += static_cast<char>(upper(text[i]));
     }
-    if (isNotANumber(ascii)) return refuse(Reason::NotANumber);
     const auto area = locatorArea(ascii);
     if (const auto* refusal = std::get_if<LocatorRefusal>(&area)) {
         PositionRefusal notLocator = refuse(Reason::NotALocator);
