@@ -844,7 +844,9 @@ std::variant<Position, Coordinate, PositionRefusal> readTextPosition(std::u32str
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
     while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
     if (text.empty()) return refuse(Reason::Empty);
-    if (auto iso = readIso6709(utf8Of(text))) return *iso;
+    if (isSign(text.front()) && text.back() == '/') {
+        if (auto iso = readIso6709(utf8Of(text))) return *iso;
+    }
     if (auto locator = readLocator(text)) return *locator;
     if (text.front() == '(' && text.back() == ')') {
         text = text.substr(1, text.size() - 2);
