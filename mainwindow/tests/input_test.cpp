@@ -713,6 +713,8 @@ TEST(InputTest, APositionPastedDroppedOrEnteredFillsTheLinesInTheNotation) {
          "0°7'40.08\"W", "51°30'26.64\"N", "0 7 40 51 30 26", "IO91WM"},
         {&TForm1::EditLon, How::Enter, "jo62qm", "13°22'30\"E", "52°31'15\"N", "13 22 30 52 31 15",
          "JO62QM"},
+        {&TForm1::EditLat, How::Drop, "geo:-33.8675,151.2070;u=20", "151°12'25.2\"E", "33°52'3\"S",
+         "151 12 25 33 52 3", "QF56OD"},
         // One value fills its own line, a bare one on the side the line shows.
         {&TForm1::EditLat, How::Paste, QStringLiteral("北纬23.1089"), lon, "23°6'32.04\"N", start,
          "OL63PC"},
