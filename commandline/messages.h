@@ -65,8 +65,11 @@ std::string cannotWrite(int error);
 std::string cannotRead(int error);
 std::string cannotLoadWindow(std::string_view error);
 
-// The text made safe for one line of a terminal, between two `mark`s.
-std::string quoted(std::string_view text, char mark = '"');
+// What the user gave, made safe for one line of a terminal: control
+// characters and bytes that are no UTF-8 as \xHH. A translatable text puts
+// it between quotes of its own ("'%1'"), which each language writes its way.
 std::string escaped(std::string_view text);
+// The same between two `mark`s.
+std::string quoted(std::string_view text, char mark = '"');
 
 }  // namespace quillmark::messages

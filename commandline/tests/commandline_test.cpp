@@ -343,7 +343,7 @@ int columns(const QString& line) {
 TEST(CommandLineTest, SpeaksTheDesktopsLanguage) {
     struct Desktop {
         QStringList environment;
-        const char* usage;    // --precision 7 --locate a b
+        const char* usage;    // --precision %1 --locate a b: no value is read as a pattern
         const char* refusal;  // --position SL
         const char* notice;   // the latitude out of range
         const char* tabs;     // a batch line with two tabs
@@ -351,32 +351,32 @@ TEST(CommandLineTest, SpeaksTheDesktopsLanguage) {
     };
     const Desktop desktops[] = {
         {{"LANG=C.UTF-8"},
-         "--precision takes 2, 4, 6, 8 or 10, not '7'; try 'quillmark --help'",
+         "--precision takes 2, 4, 6, 8 or 10, not '%1'; try 'quillmark --help'",
          "the locator \"SL\" has \"S\" at 1 where a field letter goes, A to R",
          "纬度参数出错！",
          "more than one tab; a line holds two columns",
          "Usage: quillmark [OPTION]..."},
         // Qt finds no language it knows: the texts as written, through Qt.
         {{"LANG=xx_YY.UTF-8"},
-         "--precision takes 2, 4, 6, 8 or 10, not '7'; try 'quillmark --help'",
+         "--precision takes 2, 4, 6, 8 or 10, not '%1'; try 'quillmark --help'",
          "the locator \"SL\" has \"S\" at 1 where a field letter goes, A to R",
          "纬度参数出错！",
          "more than one tab; a line holds two columns",
          "Usage: quillmark [OPTION]..."},
-        {{"LANG=de_DE.UTF-8"},
-         "--precision takes 2, 4, 6, 8 or 10, not '7'; try 'quillmark --help'",
+        {{"LC_ALL=de_DE.UTF-8", "LANG=zh_TW.UTF-8"},
+         "--precision takes 2, 4, 6, 8 or 10, not '%1'; try 'quillmark --help'",
          "the locator \"SL\" has \"S\" at 1 where a field letter goes, A to R",
          "Latitude out of range!",
          "more than one tab; a line holds two columns",
          "Usage: quillmark [OPTION]..."},
         {{"LANGUAGE=fr:zh_HK", "LANG=C"},
-         "--precision 只接受 2、4、6、8 或 10，而不是「7」；請嘗試執行「quillmark --help」",
+         "--precision 只接受 2、4、6、8 或 10，而不是「%1」；請嘗試執行「quillmark --help」",
          "網格「SL」的第 1 個字元是「S」，此處應為場字母（A 到 R）",
          "緯度參數出錯！",
          "Tab 字元多於一個；每行只有兩欄",
          "用法：quillmark [選項]..."},
         {{"LC_MESSAGES=zh_CN.UTF-8", "LANG=en_GB.UTF-8"},
-         "--precision 只接受 2、4、6、8 或 10，而不是“7”；请尝试执行“quillmark --help”",
+         "--precision 只接受 2、4、6、8 或 10，而不是“%1”；请尝试执行“quillmark --help”",
          "网格“SL”的第 1 个字符是“S”，此处应为场字母（A 到 R）",
          "纬度参数出错！",
          "制表符多于一个；每行只有两列",
@@ -388,7 +388,7 @@ TEST(CommandLineTest, SpeaksTheDesktopsLanguage) {
             return run(arguments, input, d.environment);
         };
         SCOPED_TRACE(d.environment.join(' ').toStdString());
-        const Outcome usage = on({"--precision", "7", "--locate", "a", "b"});
+        const Outcome usage = on({"--precision", "%1", "--locate", "a", "b"});
         EXPECT_EQ(usage.status, 2);
         EXPECT_EQ(usage.err, "quillmark: " + QString::fromUtf8(d.usage) + '\n');
         const Outcome refusal = on({"--position", "SL"});
