@@ -1,12 +1,17 @@
 // Every text the command line prints, in one place so that it can be
-// translated. Texts that quote what the user gave show control characters and
-// bytes that are no UTF-8 as \xHH, so that every message stays one line.
+// translated: each in the desktop's language (commandline/translation.h).
+// Texts that quote what the user gave show control characters and bytes that
+// are no UTF-8 as \xHH, so that every message stays one line. What scripts
+// read stays the same in every language: the "quillmark: " and "line N: "
+// before a message, and everything on standard output but --help.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "commandline/translation.h"
 #include "locator/grid.h"
+#include "locator/locator.h"
 
 namespace quillmark::messages {
 
@@ -27,16 +32,24 @@ std::string oneRequestAtATime();
 
 // Why a coordinate line gives no position. `axis` is "longitude" or
 // "latitude", `line` the line as read (look-alikes mapped, letters in upper
-// case, leading blanks gone).
+// case, leading blanks gone), `what` one of the three below; all three are
+// given as written and translated here.
 std::string missingComponent(std::string_view axis, std::string_view line, std::string_view what);
-inline constexpr std::string_view kDegrees = "degrees from 0 to 179";
-inline constexpr std::string_view kMinutes = "minutes from 0 to 59";
-inline constexpr std::string_view kSeconds = "seconds from 0 to 59";
+inline constexpr std::string_view kDegrees =
+    QT_TRANSLATE_NOOP("quillmark::CommandLine", "degrees from 0 to 179");
+inline constexpr std::string_view kMinutes =
+    QT_TRANSLATE_NOOP("quillmark::CommandLine", "minutes from 0 to 59");
+inline constexpr std::string_view kSeconds =
+    QT_TRANSLATE_NOOP("quillmark::CommandLine", "seconds from 0 to 59");
 std::string inexactSeconds(std::string_view axis, std::string_view line);
 std::string missingHemisphere(std::string_view axis, std::string_view line, char first,
                               char second);
-// InvalidInteger's message worded as the window's error box words it.
-std::string invalidInteger(std::string_view what);
+// The text that InvalidInteger could not read, worded as the window's error
+// box words its message.
+std::string invalidInteger(std::string_view text);
+// The window's notice for a position out of range ("纬度参数出错！"), in the
+// window's translation.
+std::string outOfRange(LocatorError error);
 
 // Why a text is no locator.
 std::string notALocator(std::string_view text, const LocatorRefusal& refusal);
@@ -50,8 +63,13 @@ std::string moreThanOneTab();
 std::string failed(std::string_view message);
 std::string cannotWrite(int error);
 std::string cannotRead(int error);
+std::string cannotLoadWindow(std::string_view error);
 
-// The text between two `mark`s, made safe for one line of a terminal.
+// What the user gave, made safe for one line of a terminal: control
+// characters and bytes that are no UTF-8 as \xHH. A translatable text puts
+// it between quotes of its own ("'%1'"), which each language writes its way.
+std::string escaped(std::string_view text);
+// The same between two `mark`s.
 std::string quoted(std::string_view text, char mark = '"');
 
 }  // namespace quillmark::messages
