@@ -193,30 +193,26 @@ indexedDB.open('panel', 1).onsuccess = function () { report('stored'); };
     EXPECT_TRUE(written.isEmpty()) << written.join(' ').toStdString();
 }
 
-// Resident memory of the largest process the test has started (the engine's
-// helper processes and renderers), in MB.
+// Resident memory of the largest process this test has started (the
+// engine's helper processes and renderers), in MB.
 qint64 largestChildMb() {
-    const QString self = QString::number(QCoreApplication::applicationPid());
-    QHash<QString, QString> parentOf;
-    const QStringList pids =
-        QDir(QStringLiteral("/proc")).entryList({QStringLiteral("[0-9]*")}, QDir::Dirs);
+    QHash<qint64, qint64> parentOf;
+    const QStringList pids = QDir("/proc").entryList({"[0-9]*"}, QDir::Dirs);
     for (const QString& pid : pids) {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+        QFile stat("/proc/" + pid + "/stat");
         if (stat.open(QIODevice::ReadOnly))
-            parentOf[pid] =
-                QString::fromLatin1(stat.readAll().split(')').last().split(' ').value(2));
+            parentOf[pid.toLongLong()] =
+                stat.readAll().split(')').last().split(' ')[2].toLongLong();
     }
     qint64 largest = 0;
     for (const QString& pid : pids) {
-        QString ancestor = parentOf.value(pid);
-        while (!ancestor.isEmpty() && ancestor != self && ancestor != QLatin1String("1"))
+        qint64 ancestor = parentOf.value(pid.toLongLong());
+        while (ancestor > 1 && ancestor != QCoreApplication::applicationPid())
             ancestor = parentOf.value(ancestor);
-        if (ancestor != self) continue;
-        QFile statm(QStringLiteral("/proc/%1/statm").arg(pid));
-        if (statm.open(QIODevice::ReadOnly))
+        QFile statm("/proc/" + pid + "/statm");
+        if (ancestor > 1 && statm.open(QIODevice::ReadOnly))
             largest = std::max(
-                largest,
-                statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE) >> 20);
+                largest, statm.readAll().split(' ')[1].toLongLong() * sysconf(_SC_PAGESIZE) >> 20);
     }
     return largest;
 }
@@ -229,25 +225,23 @@ int windowsShown() {
     return shown;
 }
 
-// One row per thing a page in a panel must not do to the user; each row's
-// page reports /report/ready once loaded. Pages may go to the other server
-// (@OTHER@: this host, another port) and to @AWAY@ (another host).
+// One row per thing a page in a panel must not do to the user. Each row's
+// page reports /report/ready once loaded, then runs its function hostile(),
+// if any. Pages may send the panel to the other server (@OTHER@: this host,
+// another port) and to @AWAY@ (another host).
 TEST_F(WebPanelPluginTest, HostilePagesReachNothingBeyondTheirPanel) {
     TestServer other;
-    const QByteArray otherAddress = other.address().toUtf8();
     const QByteArray away = "http://localhost:" + QByteArray::number(other.port());
-    // Reports /report/ready once loaded, then runs the page's function
-    // hostile(), if it has one.
     const QByteArray ready = kReport +
                              "<script>addEventListener('load', function () {"
                              "  report('ready'); if (window.hostile) hostile(); });</script>";
+    // An element that fills the panel and reports the pointer's moves and presses.
+    const QByteArray fill =
+        "style='position:absolute;left:0;top:0;width:470px;height:62px;margin:0' "
+        "onmousemove=\"report('over')\" onmousedown=\"report('down')\"";
     auto* typed = new QLineEdit(&window);
     typed->setGeometry(0, 70, 200, 24);
     typed->show();
-    browser->setOnDocumentComplete([this] {
-        browser->hideBodyOverflow(Qt::Horizontal);
-        browser->hideBodyOverflow(Qt::Vertical);
-    });
     // A box holds the window as the real one does, with a loop of its own.
     int boxes = 0, boxesUp = 0, mostUp = 0;
     const ExceptionPresenter previousBox = SetExceptionPresenter([&](const QString&) {
@@ -257,185 +251,124 @@ TEST_F(WebPanelPluginTest, HostilePagesReachNothingBeyondTheirPanel) {
         --boxesUp;
     });
     const QString copied = QStringLiteral("what the user copied");
-    qint64 keyWaitedMs = -1;
-    bool keyBeforeCompletion = false;
     qint64 largestMb = 0;
-    qsizetype rowStart = 0;  // the row's first request of its page
+    qsizetype loadsBefore = 0;
     std::unique_ptr<QSignalSpy> finished;
-    const QByteArray fill =
-        "style='position:absolute;left:0;top:0;width:470px;height:62px;margin:0' "
-        "onmousemove=\"report('over')\" onmousedown=\"report('down')\"";
 
     struct Hostile {
         const char* behaviour;
         QByteArray page;
-        QByteArray contentType;
-        std::function<void()> act;   // what the user does once the page is ready
-        std::function<bool()> done;  // the page has had its chance (else after 1.5 s)
-        QList<QByteArray> opens;     // paths of the other server the system's browser gets
-        int boxes;
-        std::function<void()> check;
+        QByteArray contentType = "text/html";
+        std::function<void()> act = [] {};  // what the user does once the page is ready
+        std::function<bool()> done = {};    // the page has had its chance (else after 1.5 s)
+        QList<QByteArray> opens = {};       // paths of the other server the system's browser gets
+        int boxes = 0;
+        std::function<void()> check = [] {};
     };
-    const auto html = QByteArrayLiteral("text/html");
-    const auto none = [] {};
     const Hostile rows[] = {
-        {"a script navigation loop, a meta refresh and a redirect",
-         "<meta http-equiv='refresh' content='0; url=@OTHER@/refresh'>" + ready +
-             "<script>function hostile() {"
-             "  setInterval(function () { location.href = '@AWAY@/loop'; }, 10);"
-             "  location.href = '/redirect'; }</script>",
-         html,
-         none,
-         nullptr,
-         {},
-         0,
-         none},
-        {"_top and _blank opens without a click",
-         ready + "<script>setInterval(function () {"
-                 "  window.open('@AWAY@/top', '_top'); window.open('@AWAY@/blank', '_blank');"
-                 "}, 10);</script>",
-         html,
-         none,
-         nullptr,
-         {},
-         0,
-         none},
-        {"a cross-origin frame that navigates itself and the page away",
-         ready + "<iframe src='@OTHER@/frame.htm'></iframe>",
-         html,
-         none,
-         nullptr,
-         {},
-         0,
-         none},
-        {"a real click on a link off the site, whose page also opens others",
-         ready + "<a href='@OTHER@/clicked' " + fill +
-             " onclick=\"window.open('@OTHER@/second', '_blank'); location.href = '@AWAY@/third';"
-             "\">advertiser</a>",
-         html,
-         [&] { userClick(QPoint(100, 30)); },
-         [&] { return !opened.isEmpty(); },
-         {"/clicked"},
-         0,
-         none},
-        {"another port of the site's host",
-         ready + "<script>setTimeout(function () { location.href = '@OTHER@/port'; }, 10);"
-                 "</script><form action='@OTHER@/form'></form>"
-                 "<script>setTimeout(function () { document.forms[0].submit(); }, 20);</script>",
-         html,
-         none,
-         nullptr,
-         {},
-         0,
-         none},
-        {"a click that copies to the clipboard",
-         ready + "<body " + fill +
-             " onclick=\"document.execCommand('selectAll');"
-             "document.execCommand('copy'); "
-             "navigator.clipboard.writeText('written').catch(function(){});"
-             "navigator.clipboard.readText().then(function (t) { report('read-' + t); }, function "
-             "() {});"
-             "report('clicked');\">hostile text"
-             "<script>document.addEventListener('copy', function (e) {"
-             "  e.clipboardData.setData('text/plain', 'hijacked'); e.preventDefault(); "
-             "});</script>",
-         html,
-         [&] { userClick(QPoint(100, 30)); },
-         [&] { return !server.paths("/report/clicked").isEmpty(); },
-         {},
-         0,
-         [&] { EXPECT_TRUE(server.paths("/report/read-").isEmpty()); }},
-        {"a colour input, and the colour chooser the engine opens for it",
-         ready + "<input type='color' " + fill + " onclick=\"report('clicked')\">",
-         html,
-         [&] {
-             userClick(QPoint(100, 30));
-             ASSERT_TRUE(server.waitForRequests("/report/clicked", 1, 10000));
-             // On X11 the engine opens Qt's chooser inside the view (offscreen
-             // it opens none): as it does.
-             (new QColorDialog(Qt::red, browser->focusProxy()))->open();
-             runFor(500);
-         },
-         nullptr,
-         {},
-         0,
-         none},
-        {"authentication challenges",
-         ready + "<img src='/secret.png'><iframe src='/secret.htm'></iframe>",
-         html,
-         none,
-         [&] { return server.paths("/secret").size() >= 2; },
-         {},
-         0,
-         [&] {
-             runFor(500);
-             EXPECT_EQ(server.paths("/secret").size(), 2) << "asked once each, never again";
-             for (const TestServer::Request& request : server.requests())
-                 EXPECT_FALSE(request.head.toLower().contains("authorization:"))
-                     << request.path.data();
-         }},
-        {"unbounded allocation",
-         ready + "<body>big<script>var kept = [];"
-                 "var grow = setInterval(function () {"
-                 "  if (kept.length == 24) clearInterval(grow);"
-                 "  kept.push(new Uint8Array(64 << 20).fill(1)); }, 20);</script>",
-         html,
-         none,
-         [&] {
-             largestMb = std::max(largestMb, largestChildMb());
-             return finished->contains(QVariantList{false});
-         },
-         {},
-         0,
-         [&] {
-             EXPECT_EQ(pageInput(), nullptr) << "the renderer was ended, the panel is blank";
-             EXPECT_LT(largestMb, 1024);
-         }},
-        {"a page busy with its own scripts while the user types",
-         kReport + "<script>addEventListener('load', function () { report('ready');"
-                   "  setTimeout(function () { var end = Date.now() + 4000; while (Date.now() < "
-                   "end); }, 0);"
-                   "});</script><body>busy</body>",
-         html,
-         [&] {
-             QSignalSpy completed(browser, &WebBrowser::pageFinished);
-             window.activateWindow();
-             ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-             typed->setFocus();
-             QElapsedTimer waited;
-             waited.start();
-             for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease})
-                 QWindowSystemInterface::handleKeyEvent<
-                     QWindowSystemInterface::AsynchronousDelivery>(
-                     window.windowHandle(), type, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
-             ASSERT_TRUE(waitUntil([&] { return typed->text() == QLatin1String("7"); }, 10000));
-             keyWaitedMs = waited.elapsed();
-             keyBeforeCompletion = completed.isEmpty();
-             ASSERT_TRUE(completed.wait(20000)) << "the page answers once it is idle";
-         },
-         nullptr,
-         {},
-         0,
-         [&] {
-             EXPECT_TRUE(keyBeforeCompletion) << "the key went in while the page was busy";
-             EXPECT_LT(keyWaitedMs, 1000);
-         }},
-        {"a bodiless page that reloads itself",
-         "<svg xmlns='http://www.w3.org/2000/svg'><script>fetch('/report/ready');"
-         "setTimeout(function () { location.reload(); }, 300);</script></svg>",
-         "image/svg+xml",
-         none,
-         [&] { return server.paths("/hostile.htm").size() - rowStart >= 6; },
-         {},
-         1,
-         [&] { EXPECT_EQ(mostUp, 1) << "never a box on top of another"; }},
+        {.behaviour = "a script navigation loop, a meta refresh and a redirect",
+         .page = "<meta http-equiv='refresh' content='0; url=@OTHER@/refresh'>" + ready +
+                 "<script>function hostile() {"
+                 "  setInterval(function () { location.href = '@AWAY@/loop'; }, 10);"
+                 "  location.href = '/redirect'; }</script>"},
+        {.behaviour = "_top and _blank opens without a click",
+         .page = ready + "<script>setInterval(function () { window.open('@AWAY@/top', '_top');"
+                         "  window.open('@AWAY@/blank', '_blank'); }, 10);</script>"},
+        {.behaviour = "a cross-origin frame that navigates itself and the page away",
+         .page = ready + "<iframe src='@OTHER@/frame.htm'></iframe>"},
+        {.behaviour = "a real click on a link off the site, whose page also opens others",
+         .page = ready + "<a href='@OTHER@/clicked' " + fill +
+                 " onclick=\"window.open('@OTHER@/second', '_blank');"
+                 "  location.href = '@AWAY@/third';\">advertiser</a>",
+         .act = [&] { userClick(QPoint(100, 30)); },
+         .done = [&] { return !opened.isEmpty(); },
+         .opens = {"/clicked"}},
+        {.behaviour = "another port of the site's host",
+         .page = ready +
+                 "<form action='@OTHER@/form'></form><script>function hostile() {"
+                 "  location.href = '@OTHER@/port'; document.forms[0].submit(); }</script>"},
+        {.behaviour = "a click that copies to the clipboard",
+         .page = ready + "<body " + fill +
+                 " onclick=\"document.execCommand('selectAll'); document.execCommand('copy');"
+                 "  navigator.clipboard.writeText('written').catch(function () {});"
+                 "  navigator.clipboard.readText().then(function (t) { report('pasted'); });"
+                 "  report('clicked');\">hostile text<script>"
+                 "document.addEventListener('copy', function (e) {"
+                 "  e.clipboardData.setData('text/plain', 'hijacked'); e.preventDefault(); });"
+                 "</script>",
+         .act = [&] { userClick(QPoint(100, 30)); },
+         .done = [&] { return !server.paths("/report/clicked").isEmpty(); },
+         .check = [&] { EXPECT_TRUE(server.paths("/report/pasted").isEmpty()); }},
+        {.behaviour = "a colour input, and the colour chooser the engine opens for it",
+         .page = ready + "<input type='color' " + fill + " onclick=\"report('chose')\">",
+         .act =
+             [&] {
+                 userClick(QPoint(100, 30));
+                 ASSERT_TRUE(server.waitForRequests("/report/chose", 1, 10000));
+                 // On X11 the engine opens Qt's chooser in the view (offscreen
+                 // it opens none): as it does.
+                 (new QColorDialog(Qt::red, browser->focusProxy()))->open();
+                 runFor(500);
+             }},
+        {.behaviour = "authentication challenges",
+         .page = ready + "<img src='/secret.png'><iframe src='/secret.htm'></iframe>",
+         .done = [&] { return server.paths("/secret").size() >= 2; },
+         .check =
+             [&] {
+                 runFor(500);
+                 EXPECT_EQ(server.paths("/secret").size(), 2) << "asked once each, never again";
+                 for (const TestServer::Request& request : server.requests())
+                     EXPECT_FALSE(request.head.toLower().contains("authorization:"));
+             }},
+        {.behaviour = "unbounded allocation",
+         .page = ready + "<script>var kept = [], grow = setInterval(function () {"
+                         "  if (kept.length == 24) clearInterval(grow);"
+                         "  kept.push(new Uint8Array(64 << 20).fill(1)); }, 20);</script>",
+         .done =
+             [&] {
+                 largestMb = std::max(largestMb, largestChildMb());
+                 return finished->contains(QVariantList{false});
+             },
+         .check =
+             [&] {
+                 EXPECT_EQ(pageInput(), nullptr) << "the renderer was ended, the panel is blank";
+                 EXPECT_LT(largestMb, 1024);
+             }},
+        // After the windows of the rows before: nothing of theirs holds input.
+        {.behaviour = "a page busy with its own scripts while the user types",
+         // Busy from the task right after the load, ahead of anything the
+         // program asks the page once it hears of the load.
+         .page = ready + "<script>function hostile() { var channel = new MessageChannel();"
+                         "  channel.port1.onmessage = function () {"
+                         "    var end = Date.now() + 4000; while (Date.now() < end); };"
+                         "  channel.port2.postMessage(0); }</script>",
+         .act =
+             [&] {
+                 window.activateWindow();
+                 ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+                 typed->setFocus();
+                 QElapsedTimer waited;
+                 waited.start();
+                 for (const auto type : {QEvent::KeyPress, QEvent::KeyRelease})
+                     QWindowSystemInterface::handleKeyEvent<
+                         QWindowSystemInterface::AsynchronousDelivery>(
+                         window.windowHandle(), type, Qt::Key_7, Qt::NoModifier, "7");
+                 ASSERT_TRUE(waitUntil([&] { return typed->text() == "7"; }));
+                 EXPECT_TRUE(finished->isEmpty()) << "the key went in while the page was busy";
+                 EXPECT_LT(waited.elapsed(), 1000);
+                 EXPECT_TRUE(finished->wait(20000)) << "the page answers once it is idle";
+             }},
+        {.behaviour = "a bodiless page that reloads itself",
+         .page = "<svg xmlns='http://www.w3.org/2000/svg'><script>fetch('/report/ready');"
+                 "setTimeout(function () { location.reload(); }, 300);</script></svg>",
+         .contentType = "image/svg+xml",
+         .done = [&] { return server.paths("/hostile.htm").size() - loadsBefore >= 6; },
+         .boxes = 1,
+         .check = [&] { EXPECT_EQ(mostUp, 1) << "never a box on top of another"; }},
     };
     other.setPage("/frame.htm", "<script>setInterval(function () { location.href = '" + away +
-                                    "/frame';"
-                                    " top.location = '" +
-                                    away + "/top'; }, 20);</script>");
-    server.setPage("/redirect", "", "text/html", "302 Found",
-                   "Location: " + away + "/redirected\r\n");
+                                    "/frame'; top.location = '" + away + "/top'; }, 20);</script>");
+    server.setPage("/redirect", "", "text/html", "302 Found", "Location: " + away + "/moved\r\n");
     for (const char* secret : {"/secret.png", "/secret.htm"})
         server.setPage(secret, "no", "text/plain", "401 Unauthorized",
                        "WWW-Authenticate: Basic realm=\"panel\"\r\n");
@@ -454,12 +387,11 @@ TEST_F(WebPanelPluginTest, HostilePagesReachNothingBeyondTheirPanel) {
         opened.clear();
         boxes = mostUp = 0;
         const qsizetype readyBefore = server.paths("/report/ready").size();
-        rowStart = server.paths("/hostile.htm").size();
+        loadsBefore = server.paths("/hostile.htm").size();
         finished = std::make_unique<QSignalSpy>(browser, &WebBrowser::pageFinished);
         QByteArray page = row.page;
-        server.setPage("/hostile.htm",
-                       page.replace("@OTHER@", otherAddress).replace("@AWAY@", away),
-                       row.contentType);
+        page.replace("@OTHER@", other.address().toUtf8()).replace("@AWAY@", away);
+        server.setPage("/hostile.htm", page, row.contentType);
         browser->Navigate(server.address() + "/hostile.htm");
         ASSERT_TRUE(server.waitForRequests("/report/ready", readyBefore + 1, 20000));
         row.act();
@@ -480,7 +412,7 @@ TEST_F(WebPanelPluginTest, HostilePagesReachNothingBeyondTheirPanel) {
         row.check();
     }
     SetExceptionPresenter(previousBox);
-    QFile maps(QStringLiteral("/proc/self/maps"));
+    QFile maps("/proc/self/maps");
     ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
     const QByteArray mapped = maps.readAll();
     for (const char* driver : {"libGLX_mesa", "libEGL_mesa", "_dri.so"})
