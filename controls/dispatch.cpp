@@ -2,9 +2,11 @@
 
 #include <exception>
 
+#include <QCoreApplication>
 #include <QString>
 
 #include "controls/exceptionbox.h"
+#include "languages/languages.h"
 
 namespace quillmark {
 
@@ -13,9 +15,9 @@ void Dispatch(const Handler& handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        ShowException(QString::fromUtf8(error.what()));
+        ShowException(ErrorMessage(error));
     } catch (...) {
-        ShowException(QStringLiteral("Unknown error"));
+        ShowException(QCoreApplication::translate("quillmark::Dispatch", "Unknown error"));
     }
 }
 

@@ -9,8 +9,9 @@ namespace quillmark {
 using Handler = std::function<void()>;
 
 // Runs `handler` (nothing when it is empty). Any exception escaping it is
-// caught here and shown in the ExceptionBox; Dispatch then returns normally, so
-// the code that set off the event carries on and nothing reaches Qt's loop.
+// caught here and shown in the ExceptionBox, in the current language
+// (ErrorMessage); Dispatch then returns normally, so the code that set off the
+// event carries on and nothing reaches Qt's loop.
 void Dispatch(const Handler& handler);
 
 }  // namespace quillmark

@@ -4,11 +4,18 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "controls/accessible.h"
+
 namespace quillmark {
 
-Label::Label(QWidget* parent) : QLabel(parent) { setFocusPolicy(Qt::NoFocus); }
+Label::Label(QWidget* parent) : QLabel(parent) {
+    InstallAccessibleControls();
+    setFocusPolicy(Qt::NoFocus);
+}
 
 void Label::setOnClick(Handler handler) { m_onClick = std::move(handler); }
+
+void Label::click() { Dispatch(m_onClick); }
 
 void Label::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
@@ -16,11 +23,11 @@ void Label::mousePressEvent(QMouseEvent* event) {
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = m_pressed && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool clicked = m_pressed && event->button() == Qt::LeftButton &&
+                         rect().contains(event->position().toPoint());
     m_pressed = false;
     event->accept();
-    if (click) Dispatch(m_onClick);
+    if (clicked) click();
 }
 
 void Label::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -10,13 +10,22 @@ namespace quillmark {
 
 // A static text that takes no focus. A click (press and release of the left
 // button over it) runs its click handler through Dispatch; a double click
-// counts as one click.
+// counts as one click. With a click handler, screen readers see a push button
+// or a link (ClickRole) whose press action clicks it.
 class Label : public QLabel {
     Q_OBJECT
 public:
     explicit Label(QWidget* parent = nullptr);
 
     void setOnClick(Handler handler);
+    bool hasClickHandler() const { return bool(m_onClick); }
+
+    // Runs the click handler through Dispatch, as a click with the mouse does.
+    void click();
+
+    enum class ClickRole { Button, Link };
+    void setClickRole(ClickRole role) { m_clickRole = role; }
+    ClickRole clickRole() const { return m_clickRole; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -25,6 +34,7 @@ protected:
 
 private:
     Handler m_onClick;
+    ClickRole m_clickRole = ClickRole::Button;
     bool m_pressed = false;
 };
 

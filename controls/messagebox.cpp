@@ -82,7 +82,9 @@ bool HandleCopyKey(const QKeyEvent* event, const QString& clipboardText) {
         QApplication::beep();
     const bool copied = services.PutOnClipboard ? services.PutOnClipboard(clipboardText)
                                                 : putOnSystemClipboard(clipboardText);
-    if (!copied) ShowException(QStringLiteral("Cannot open clipboard"));
+    if (!copied)
+        ShowException(
+            QCoreApplication::translate("quillmark::MessageBox", "Cannot open clipboard"));
     return true;
 }
 

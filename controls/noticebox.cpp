@@ -3,14 +3,17 @@
 #include <algorithm>
 #include <utility>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
+#include "controls/accessible.h"
 #include "gridmap/rounding.h"
 
 namespace quillmark {
@@ -22,6 +25,23 @@ constexpr int kTextFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt:
 // a * b / c to the nearest integer, halves to even. With c 4 or 8 the quotient
 // is exact in a double, so the rounding sees its true half.
 int scaled(int a, int b, int c) { return RoundHalfEven(double(a) * b / c); }
+
+// The notice, drawn with the flags and width it was measured with, so that it
+// wraps the same; a label, so that screen readers read it.
+class NoticeText : public QLabel {
+public:
+    NoticeText(const QString& text, QWidget* parent) : QLabel(text, parent) {
+        setObjectName(QStringLiteral("Text"));
+        setTextFormat(Qt::PlainText);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect(), kTextFlags, text());
+    }
+};
 
 MessagePresenter& presenter() {
     static MessagePresenter current;
@@ -69,17 +89,20 @@ NoticeBox::NoticeBox(const QString& text, QWidget* parent)
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       m_text(text) {
+    InstallAccessibleControls();
     setObjectName(QStringLiteral("NoticeBox"));
     setWindowTitle(QGuiApplication::applicationDisplayName());
     setWindowModality(Qt::ApplicationModal);
     setFont(QApplication::font("QMessageBox"));
 
     const QScreen* screen = ActiveScreen();
-    m_maxTextWidth = screen ? screen->geometry().width() / 2 : 0;
-    m_layout = LayoutNoticeBox(font(), m_text, m_maxTextWidth);
+    const int maxTextWidth = screen ? screen->geometry().width() / 2 : 0;
+    m_layout = LayoutNoticeBox(font(), m_text, maxTextWidth);
     setFixedSize(m_layout.Client);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    (new NoticeText(m_text, this))
+        ->setGeometry(QRect(m_layout.Text.topLeft(), QSize(maxTextWidth, m_layout.Text.height())));
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("OK"));
     m_ok->setGeometry(m_layout.Button);
     m_ok->setDefault(true);
@@ -112,12 +135,10 @@ void NoticeBox::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void NoticeBox::paintEvent(QPaintEvent*) {
-    // Drawn with the flags and width it was measured with, so it wraps the same.
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QRect(m_layout.Text.topLeft(), QSize(m_maxTextWidth, m_layout.Text.height())),
-                     kTextFlags, m_text);
+void NoticeBox::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QAccessibleEvent alert(this, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 MessagePresenter SetNoticePresenter(MessagePresenter replacement) {

@@ -38,7 +38,8 @@ NoticeBoxLayout LayoutNoticeBox(const QFont& font, const QString& text, int maxT
 // message-box font within half the width of the active window's screen, no
 // icon, one "OK" button that is both default and cancel (Enter, Esc and the
 // close box all close it). Fixed size, centred on the active window's screen,
-// application-modal, silent when shown. Ctrl+C beeps and copies its content.
+// application-modal, silent when shown; screen readers announce it as an alert
+// with its text. Ctrl+C beeps and copies its content.
 class NoticeBox : public QDialog {
     Q_OBJECT
 public:
@@ -55,11 +56,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     QString m_text;
-    int m_maxTextWidth = 0;
     NoticeBoxLayout m_layout;
     QPushButton* m_ok = nullptr;
 };

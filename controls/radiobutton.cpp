@@ -1,8 +1,11 @@
 #include "controls/radiobutton.h"
 
+#include "controls/accessible.h"
+
 namespace quillmark {
 
 RadioButton::RadioButton(QWidget* parent) : QRadioButton(parent) {
+    InstallAccessibleControls();
     setAutoExclusive(false);
     checkStateSet();
 }

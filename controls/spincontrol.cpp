@@ -57,6 +57,8 @@ void SpinControl::associate(TextBox* box) {
     m_box = box;
     if (!m_box) return;
     m_box->installEventFilter(this);
+    m_up->setAccessibleName(tr("增加 %1").arg(m_box->accessibleName()));
+    m_down->setAccessibleName(tr("减少 %1").arg(m_box->accessibleName()));
     m_box->setText(QString::number(m_position));
 }
 

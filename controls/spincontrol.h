@@ -27,7 +27,9 @@ public:
     int position() const { return m_position; }
 
     // Ties the control to `box`: from now on it steps the box, and the box's
-    // text is set to the position now (an equal text changes nothing).
+    // text is set to the position now (an equal text changes nothing). The
+    // arrows take their names for screen readers from the box's accessible
+    // name ("增加 经度 度", longitude degrees up).
     void associate(TextBox* box);
     TextBox* box() const { return m_box; }
 

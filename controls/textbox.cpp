@@ -16,6 +16,8 @@
 #include <QPalette>
 #include <QValidator>
 
+#include "locator/dms_text.h"
+
 namespace quillmark {
 
 namespace {
@@ -43,12 +45,25 @@ Difference difference(const QString& before, const QString& after) {
 }  // namespace
 
 QString UpperCaseLetters(QString text) {
-    // Per character, so that the length never changes (QString::toUpper would
-    // turn "ß" into "SS").
-    for (QChar& c : text) {
-        if (c.isLower()) c = c.toUpper();
+    // The text rules' own upper case, per character, so that the length never
+    // changes (QString::toUpper would turn "ß" into "SS").
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t c = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        const char32_t upper = upperCaseLetter(c);
+        if (QChar::requiresSurrogates(upper)) {
+            result += QChar(QChar::highSurrogate(upper));
+            result += QChar(QChar::lowSurrogate(upper));
+        } else {
+            result += QChar(static_cast<char16_t>(upper));
+        }
     }
-    return text;
+    return result;
 }
 
 // QLineEdit runs its validator on every user edit (typing, paste, drop, input
@@ -117,6 +132,8 @@ void TextBox::setUserTextMap(TextMap map) { m_userTextMap = std::move(map); }
 
 void TextBox::setOnChange(Handler handler) { m_onChange = std::move(handler); }
 
+void TextBox::setOnReturn(Handler handler) { m_onReturn = std::move(handler); }
+
 QString TextBox::userText(const QString& text) const {
     QString result = m_userTextMap && !text.isEmpty() ? m_userTextMap(text) : text;
     return m_upperCaseTyping ? UpperCaseLetters(std::move(result)) : result;
@@ -125,7 +142,16 @@ QString TextBox::userText(const QString& text) const {
 void TextBox::pasteAsUser() {
     if (isReadOnly()) return;
     const QString clip = QGuiApplication::clipboard()->text();
-    const QString mapped = userText(clip);
+    QString mapped = userText(clip);
+    if (m_typingLimit > 0 && !mapped.isEmpty()) {
+        // A text longer than the limit (set by the program) may shrink but not grow.
+        qsizetype room = std::max<qsizetype>(m_typingLimit, text().size()) -
+                         (text().size() - selectedText().size());
+        if (room > 0 && room < mapped.size() && mapped[room - 1].isHighSurrogate()) --room;
+        // Nothing fits: the box stays as it is, the selection included.
+        if (room <= 0) return;
+        mapped.truncate(room);
+    }
     if (mapped == clip) {
         paste();
         return;
@@ -166,6 +192,15 @@ void TextBox::setCaret(Caret caret) {
 }
 
 void TextBox::keyPressEvent(QKeyEvent* event) {
+    // The keypad's Enter carries the keypad modifier. A held key runs the
+    // handler once: its repeats would reopen the box that the last one closed.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && m_onReturn && !event->isAutoRepeat() &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        Dispatch(m_onReturn);
+        return;
+    }
     if (!isReadOnly()) {
         if (event->matches(QKeySequence::Paste)) {
             pasteAsUser();
@@ -226,12 +261,20 @@ void TextBox::dropEvent(QDropEvent* event) {
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
     QMenu* menu = createStandardContextMenu();
-    // The menu's Paste, known by its caption in QLineEdit's own translation.
-    const QString pasteCaption = QLineEdit::tr("&Paste");
+    // The box's own actions head the menu.
+    const QList<QAction*> own = actions();
+    if (!own.isEmpty()) {
+        QAction* first = menu->actions().value(0);
+        menu->insertActions(first, own);
+        menu->insertSeparator(first);
+    }
+    // The menu's Paste is the action wired to QLineEdit::paste, whatever its
+    // caption says in the current language. Qt 6.4 wires it by name; a later
+    // Qt may wire it by pointer.
     for (QAction* action : menu->actions()) {
-        if (!action->text().startsWith(pasteCaption)) continue;
-        disconnect(action, &QAction::triggered, this, nullptr);
-        connect(action, &QAction::triggered, this, &TextBox::pasteAsUser);
+        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
+            disconnect(action, &QAction::triggered, this, &QLineEdit::paste))
+            connect(action, &QAction::triggered, this, &TextBox::pasteAsUser);
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

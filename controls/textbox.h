@@ -12,12 +12,15 @@
 namespace quillmark {
 
 // `text` with every lower-case letter in upper case, one character for one (so
-// "ß" stays): what a box with upper-case typing does to what the user types.
+// "ß" stays), by the text rules' upperCaseLetter: what a box with upper-case
+// typing does to what the user types.
 QString UpperCaseLetters(QString text);
 
 // A QLineEdit whose change handler runs exactly once for every change of its
 // text, whoever makes it (typing, paste, cut, undo, setText, a spin step),
 // synchronously and nested inside the change. Setting an equal text is a no-op.
+// Its context menu is QLineEdit's, headed by the actions added to the box with
+// QWidget::addAction.
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -32,8 +35,9 @@ public:
     // outside, the undo history starts afresh.
     void setText(const QString& text);
 
-    // At most `count` characters can be typed or pasted; 0 means no limit.
-    // Applies to the user only: texts set by the program are kept whole.
+    // At most `count` characters can be typed or pasted; 0 means no limit. Of a
+    // longer paste, the part that fits goes in. Applies to the user only: texts
+    // set by the program are kept whole.
     void setTypingLimit(int count);
     int typingLimit() const { return m_typingLimit; }
 
@@ -52,6 +56,11 @@ public:
 
     // Runs through Dispatch after every change of the text.
     void setOnChange(Handler handler);
+
+    // Runs through Dispatch when Return or the keypad's Enter is pressed in the
+    // box with no other modifier, once while the key is held; otherwise, and
+    // without a handler, the key goes on to the parent.
+    void setOnReturn(Handler handler);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -72,6 +81,8 @@ private:
 
     // What the box makes of a piece of text that the user inserts.
     QString userText(const QString& text) const;
+    // The clipboard's text as the user's: mapped, and cut to the room the
+    // typing limit leaves.
     void pasteAsUser();
     void announceChange(const QString& text);
     Caret caret() const;
@@ -79,6 +90,7 @@ private:
     void showSelection(bool shown);
 
     Handler m_onChange;
+    Handler m_onReturn;
     TextMap m_userTextMap;
     QString m_announced;
     std::optional<Caret> m_caretAfterSet;

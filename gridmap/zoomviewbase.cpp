@@ -1,6 +1,8 @@
 #include "gridmap/zoomviewbase.h"
 
 #include <qdrawutil.h>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPalette>
 
@@ -9,7 +11,21 @@
 using quillmark::copyToRgb32;
 using quillmark::Rgb;
 
+namespace {
+
+// To a screen reader the view is a picture; its name and description are the
+// widget's accessibleName and accessibleDescription.
+QAccessibleInterface* viewInterface(const QString&, QObject* object) {
+    if (auto* view = qobject_cast<TZoomViewBase*>(object))
+        return new QAccessibleWidget(view, QAccessible::Graphic);
+    return nullptr;
+}
+
+}  // namespace
+
 TZoomViewBase::TZoomViewBase(QWidget* parent) : QWidget(parent), m_core(this) {
+    static const bool accessible = (QAccessible::installFactory(viewInterface), true);
+    Q_UNUSED(accessible);
     // Every client pixel comes from the back buffer: nothing to erase first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setBackground(palette().color(QPalette::Button));

@@ -1,6 +1,11 @@
 #include "locator/dms_text.h"
 
+#include <algorithm>
+#include <array>
+#include <iterator>
 #include <string>
+
+#include "locator/utf8.h"
 
 namespace quillmark {
 namespace {
@@ -107,6 +112,36 @@ Decoded DecodeTwoOrThreeBytes(std::string_view text) {
 }
 
 [[noreturn]] void Reject(std::string_view text) { throw InvalidInteger(text); }
+
+// The digits from `p` on as a number (wrapping, so that an overlong run is
+// harmless) and how many there were; `p` moves past them. Something other
+// than a digit must follow them.
+inline std::ptrdiff_t ReadDigits(const char*& p, std::uint64_t& value) {
+    const char* const start = p;
+    value = 0;
+    for (; IsDecimalDigit(*p); ++p) value = value * 10 + static_cast<unsigned>(*p - '0');
+    return p - start;
+}
+
+// Lower-case letters and their upper-case twins, as runs sorted by code point.
+struct CaseRun {
+    char32_t first, last;
+    int delta;
+    int stride;
+};
+constexpr CaseRun kCaseRuns[] = {
+#include "locator/uppercase_table.inc"
+};
+
+void appendDecimal(std::string& out, std::uint64_t n) {
+    char digits[20];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    while (count > 0) out += digits[--count];
+}
 
 }  // namespace
 
@@ -226,6 +261,109 @@ std::string SetHemisphereLetter(std::string_view t, char letter, char first, cha
         if (at != std::string::npos) result.erase(at, 1);
     }
     if (IsAscii(letter)) result += letter;
+    return result;
+}
+
+std::optional<Angle> ExtractExactSeconds(std::string_view t) {
+    const std::optional<std::int32_t> whole = ExtractSeconds(t);
+    if (!whole) return std::nullopt;
+    const Angle seconds = Angle::fromDms(0, 0, *whole, false);
+    const std::string_view part = CutBefore(t.substr(t.find(kMinuteMark) + 1), kSecondMark);
+    const std::size_t point = part.find('.');
+    if (point == npos || point + 1 == part.size()) return seconds;
+    const auto fraction = readDecimalAngle(part.substr(point), AngleUnit::Second);
+    if (const Angle* value = std::get_if<Angle>(&fraction)) return seconds + *value;
+    return std::nullopt;
+}
+
+std::optional<Angle> readPlainDmsText(std::string_view t, char positive, char negative) {
+    static constexpr auto kPowersOfTen = [] {
+        std::array<std::uint64_t, Angle::kDecimals + 1> powers{1};
+        for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+        return powers;
+    }();
+    // The second mark and the letter first: the mark then ends every run of
+    // digits before the end of the text, so that no scan needs a bound.
+    const std::size_t size = t.size();
+    if (size < 8 || t[size - 2] != kSecondMark ||
+        (t[size - 1] != positive && t[size - 1] != negative))
+        return std::nullopt;
+    const char* p = t.data();
+    std::uint64_t degrees, minutes, seconds, fraction = 0;
+    const auto n = ReadDigits(p, degrees);
+    if (n == 0 || n > 3 || degrees > 179 || p[0] != kDegreeSign[0] || p[1] != kDegreeSign[1])
+        return std::nullopt;
+    p += 2;
+    const auto m = ReadDigits(p, minutes);
+    if (m == 0 || m > 2 || minutes > 59 || *p++ != kMinuteMark) return std::nullopt;
+    const auto s = ReadDigits(p, seconds);
+    if (s == 0 || s > 2 || seconds > 59) return std::nullopt;
+    std::uint64_t scale = kPowersOfTen[Angle::kDecimals];
+    if (*p == '.') {
+        ++p;
+        const auto f = ReadDigits(p, fraction);
+        if (f == 0 || f > Angle::kDecimals) return std::nullopt;
+        scale = kPowersOfTen[Angle::kDecimals - f];
+    }
+    if (p != t.data() + size - 2) return std::nullopt;
+    const auto whole = static_cast<Angle::Units>(degrees * 3600 + minutes * 60 + seconds);
+    const Angle value{whole * Angle::kPerSecond + static_cast<Angle::Units>(fraction * scale)};
+    return t[size - 1] == negative ? -value : value;
+}
+
+std::string dmsText(Angle angle, char positive, char negative) {
+    using Unsigned = unsigned __int128;
+    const bool below = angle.units < 0;
+    const Unsigned magnitude = below ? -static_cast<Unsigned>(angle.units) : angle.units;
+    const auto perDegree = static_cast<Unsigned>(Angle::kPerDegree);
+    const auto perMinute = static_cast<Unsigned>(Angle::kPerMinute);
+    const auto perSecond = static_cast<Unsigned>(Angle::kPerSecond);
+    std::string text;
+    appendDecimal(text, static_cast<std::uint64_t>(magnitude / perDegree));
+    text += kDegreeSign;
+    appendDecimal(text, static_cast<std::uint64_t>(magnitude % perDegree / perMinute));
+    text += kMinuteMark;
+    appendDecimal(text, static_cast<std::uint64_t>(magnitude % perMinute / perSecond));
+    auto fraction = static_cast<std::uint64_t>(magnitude % perSecond);
+    if (fraction != 0) {
+        text += '.';
+        int decimals = Angle::kDecimals;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --decimals;
+        }
+        std::string digits;
+        appendDecimal(digits, fraction);
+        text.append(static_cast<std::size_t>(decimals) - digits.size(), '0').append(digits);
+    }
+    text += kSecondMark;
+    text += below ? negative : positive;
+    return text;
+}
+
+char32_t upperCaseLetter(char32_t c) {
+    const CaseRun* run =
+        std::lower_bound(std::begin(kCaseRuns), std::end(kCaseRuns), c,
+                         [](const CaseRun& r, char32_t code) { return r.last < code; });
+    if (run == std::end(kCaseRuns) || c < run->first ||
+        (c - run->first) % static_cast<char32_t>(run->stride) != 0)
+        return c;
+    return static_cast<char32_t>(static_cast<int>(c) + run->delta);
+}
+
+std::string upperCaseLetters(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const DecodedCharacter decoded = decodeUtf8(text.substr(i));
+        if (decoded.code == kReplacementCharacter) {
+            result.append(text.substr(i, decoded.length));
+        } else {
+            appendUtf8(result, upperCaseLetter(decoded.code));
+        }
+        i += decoded.length;
+    }
     return result;
 }
 

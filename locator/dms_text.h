@@ -12,6 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "locator/angle.h"
+
 namespace quillmark {
 
 // A text that ParseInteger rejects. what() is "'<text>' is not a valid integer
@@ -82,5 +84,39 @@ std::string SetHemisphereLetter(std::string_view t, char letter, char first, cha
 // U+3000 and invalid UTF-8 included, is carried through unchanged:
 // mapLookAlikes("１１３º１５’５３。７６”Ｅ") is 113°15'53.76"E.
 std::string mapLookAlikes(std::string_view text);
+
+// `c` in upper case when it is a lower-case letter (Unicode category Ll) whose
+// upper case is a single character, else `c`: what the coordinate boxes do to
+// each typed letter. "ß" and "ŉ" stay as they are.
+char32_t upperCaseLetter(char32_t c);
+
+// The text with upperCaseLetter applied to every character; invalid UTF-8 is
+// carried through byte by byte.
+std::string upperCaseLetters(std::string_view text);
+
+// The seconds between the minute mark and the second mark, with their
+// fraction, exactly: where ExtractSeconds gives whole seconds n, n plus the
+// digits after the "." (any number of them, of which at most Angle::kDecimals
+// may be other than trailing zeros), and nothing when the fraction is anything
+// else. Throws InvalidInteger where ExtractSeconds does.
+std::optional<Angle> ExtractExactSeconds(std::string_view t);
+
+// The value of a text in the notation's plain form and nothing else: 1 to 3
+// digits of degrees (0..179), "°", 1 or 2 digits of minutes (0..59), "'", 1 or
+// 2 digits of seconds (0..59), optionally "." and 1 to 18 digits, the second
+// mark and then `positive` or `negative` (upper-case letters), which makes the
+// value negative. Nothing for any other text, which may still be a coordinate
+// by the general rules; where this gives a value, ExtractDegrees,
+// ExtractMinutes, ExtractExactSeconds and FindHemisphereLetters give the same.
+// One pass and no allocation, for reading many lines fast.
+std::optional<Angle> readPlainDmsText(std::string_view t, char positive, char negative);
+
+// `angle` in the notation: whole degrees, "°", whole minutes, "'", the seconds
+// with only the decimals they need (none for whole seconds), the second mark
+// and `positive` for zero and above or `negative` below:
+// dmsText(Angle::fromDms(113, 17, 30, false), 'E', 'W') is 113°17'30"E, and
+// -(2 deg 4.5 sec) gives 2°0'4.5"W. What ExtractDegrees, ExtractMinutes and
+// ExtractExactSeconds read back when the degrees are 0..179.
+std::string dmsText(Angle angle, char positive, char negative);
 
 }  // namespace quillmark

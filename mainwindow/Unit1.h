@@ -6,6 +6,7 @@
 
 #include "controls/dispatch.h"
 
+class QAction;
 class QGroupBox;
 class QTimer;
 class TZoomImage;
@@ -34,7 +35,8 @@ public:
     // window is hidden; show() it, or showCentred().
     explicit TForm1(QWidget* parent = nullptr);
 
-    // Shows the window centred on its screen (outer size, integer division).
+    // Shows the window centred on its screen (outer size, integer division),
+    // and centres it again, once, when the window manager has framed it.
     void showCentred();
 
     BitmapPicture* ImgTemp = nullptr;
@@ -54,6 +56,9 @@ public:
     Label* Label14 = nullptr;
     QGroupBox* GroupBox4 = nullptr;
     TextBox* EditResult = nullptr;
+    // EditResult's context menu: copy the 6- or the 8-character locator.
+    QAction* MenuCopy6 = nullptr;
+    QAction* MenuCopy8 = nullptr;
     Label* Label15 = nullptr;
     QGroupBox* GroupBox6 = nullptr;
     QGroupBox* GroupBox2 = nullptr;
@@ -114,6 +119,17 @@ public:
     void Edit6Change();
     void Timer2Timer();
     void Image1Click();
+    void MenuCopy6Click();
+    void MenuCopy8Click();
+    // Return or Enter in a coordinate line: the locate action, as a click on
+    // Image1 (a number box's Return runs Image1Click itself). A line has a
+    // handler of its own, as whatever Enter does to a line's text before it
+    // locates belongs to that line.
+    void EditLonReturn();
+    void EditLatReturn();
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     // `method` bound to this window, as a control's event handler.
@@ -126,6 +142,10 @@ private:
     void createLatitudeGroup();
     void createWebPanels();
     void tieSpinControls();
+    void centre();
+
+    // Set while a shown window waits for its frame.
+    bool m_centreWhenFramed = false;
 };
 
 }  // namespace quillmark

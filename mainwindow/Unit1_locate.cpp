@@ -5,13 +5,19 @@
 #include <cstdint>
 #include <variant>
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include "controls/bitmappicture.h"
 #include "controls/noticebox.h"
 #include "controls/radiobutton.h"
 #include "controls/textbox.h"
 #include "gridmap/gridgeometry.h"
 #include "gridmap/zoomimage.h"
+#include "languages/languages.h"
 #include "locator/dms_text.h"
+#include "locator/grid.h"
 #include "locator/locator.h"
 
 namespace quillmark {
@@ -38,13 +44,34 @@ void TForm1::Image1Click() {
 
     const std::variant<LocatorResult, LocatorError> outcome = ComputeLocator(input);
     if (const auto* error = std::get_if<LocatorError>(&outcome)) {
-        ShowNotice(QString::fromUtf8(MessageText(*error)));
+        ShowNotice(LocatorMessage(*error));
         return;
     }
     const LocatorResult& result = std::get<LocatorResult>(outcome);
     HighlightField(*ImgLocGraph, ImgTemp->bitmap(), result.Field);
     ImgLocGraph->RefreshView();
+    // The field is the locator's first pair of letters.
+    ImgLocGraph->setAccessibleDescription(
+        tr("已标出网格 %1").arg(QString::fromStdString(result.Locator.substr(0, 2))));
     EditResult->setText(QString::fromStdString(result.Locator));
+    // The 8-character locator of the same exact position, for its tooltip and
+    // the copy menu; ComputeLocator took the position, so this does too.
+    const Position position{
+        Angle::fromDms(input.LonDegrees, input.LonMinutes, input.LonSeconds, input.West),
+        Angle::fromDms(input.LatDegrees, input.LatMinutes, input.LatSeconds, input.South)};
+    const auto extended = locatorOf(position, LocatorLength::ExtendedSquare);
+    if (const auto* locator = std::get_if<LocatorText>(&extended))
+        EditResult->setToolTip(QString::fromLatin1(locator->text()));
+    MenuCopy6->setEnabled(true);
+    MenuCopy8->setEnabled(true);
 }
+
+void TForm1::MenuCopy6Click() { QGuiApplication::clipboard()->setText(EditResult->text()); }
+
+void TForm1::MenuCopy8Click() { QGuiApplication::clipboard()->setText(EditResult->toolTip()); }
+
+void TForm1::EditLonReturn() { Image1Click(); }
+
+void TForm1::EditLatReturn() { Image1Click(); }
 
 }  // namespace quillmark

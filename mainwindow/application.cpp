@@ -9,6 +9,7 @@
 #include <QResource>
 
 #include "controls/webbrowser.h"
+#include "languages/languages.h"
 
 namespace quillmark {
 
@@ -23,12 +24,20 @@ QFont fontAt(const QString& copy, const QString& family, int characterHeight) {
     return font;
 }
 
-void registerFonts() {
+void registerFonts(const QString& resource) {
     // Registered in place: the resource is stored uncompressed.
-    const QResource fonts(QStringLiteral(":/fonts/ui-fonts.ttc"));
+    const QResource fonts(resource);
     if (fonts.isValid() && fonts.compressionAlgorithm() == QResource::NoCompression)
         QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
             reinterpret_cast<const char*>(fonts.data()), qsizetype(fonts.size())));
+}
+
+// The Traditional Chinese faces are registered when first asked for, so that
+// no other language pays for them at start-up.
+bool traditionalFonts() {
+    if (CurrentLanguage() != Language::TraditionalChinese) return false;
+    static const bool registered = (registerFonts(QStringLiteral(":/fonts/ui-fonts-tc.ttc")), true);
+    return registered;
 }
 
 bool& layoutScaleInEnvironment() {
@@ -60,7 +69,7 @@ void SetUpApplication() {
     QGuiApplication::setApplicationDisplayName(QString::fromUtf8(kProductName));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(kApplicationId));
     QApplication::setWindowIcon(WindowIcon());
-    registerFonts();
+    registerFonts(QStringLiteral(":/fonts/ui-fonts.ttc"));
 }
 
 QString WebEngineLibraryFor(const QString& programDir) {
@@ -68,8 +77,9 @@ QString WebEngineLibraryFor(const QString& programDir) {
     const QString file = QStringLiteral(QUILLMARK_WEBPANEL_FILE);
     const QString beside = dir.filePath(file);
     if (QFileInfo::exists(beside)) return beside;
-    return QDir::cleanPath(
+    const QString installed = QDir::cleanPath(
         dir.filePath(QStringLiteral(QUILLMARK_WEBPANEL_DIR_FROM_BINDIR "/") + file));
+    return QFileInfo::exists(installed) ? installed : QString();
 }
 
 void UseInstalledWebEngine() {
@@ -83,13 +93,18 @@ QUrl SiteAddress() {
 void SetSiteAddress(const QUrl& address) { siteOverride() = address; }
 
 QFont LayoutFont(int characterHeight) {
+    if (traditionalFonts())
+        return fontAt(QStringLiteral("Quillmark Sans TC"), QStringLiteral("Noto Sans CJK TC"),
+                      characterHeight);
     return fontAt(QStringLiteral("Quillmark Sans"), QStringLiteral("Noto Sans CJK SC"),
                   characterHeight);
 }
 
 QFont LayoutSongFont(int characterHeight) {
-    QFont font = fontAt(QStringLiteral("Quillmark Serif"), QStringLiteral("Noto Serif CJK SC"),
-                        characterHeight);
+    QFont font = traditionalFonts() ? fontAt(QStringLiteral("Quillmark Serif TC"),
+                                             QStringLiteral("Noto Serif CJK TC"), characterHeight)
+                                    : fontAt(QStringLiteral("Quillmark Serif"),
+                                             QStringLiteral("Noto Serif CJK SC"), characterHeight);
     font.setStyleHint(QFont::Serif);
     return font;
 }

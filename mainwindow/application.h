@@ -30,14 +30,15 @@ void PrepareLayoutScale();
 void SetUpApplication();
 
 // Where the engine plugin of a program in `programDir` is: beside the program
-// (as in the build tree) when it is there, else in the library directory the
-// program is installed with (QUILLMARK_WEBPANEL_INSTALL_DIR, relative to the
-// program's directory), whether it exists or not.
+// (as in the build tree), else in the library directory the program is
+// installed with (QUILLMARK_WEBPANEL_INSTALL_DIR, relative to the program's
+// directory); empty when it is in neither, as when the web panels' package is
+// not installed.
 QString WebEngineLibraryFor(const QString& programDir);
 
 // Lets the window's browsers load the engine plugin installed with the
-// program (WebEngineLibraryFor the program's directory). Without this call
-// the browsers stay blank.
+// program (WebEngineLibraryFor the program's directory). Without this call,
+// or without the plugin, the browsers stay blank, and say nothing about it.
 void UseInstalledWebEngine();
 
 // The maker's web site, scheme and host with no path: QUILLMARK_SITE_URL of
@@ -48,14 +49,15 @@ QUrl SiteAddress();
 // address restores the build's.
 void SetSiteAddress(const QUrl& address);
 
-// The user-interface font (Noto Sans CJK SC) for a described character height
-// in screen pixels, sized in layout pixels. Its glyphs come from the cut-down
-// copy that SetUpApplication registers; a character outside it is drawn from
-// the system's Noto Sans CJK SC.
+// The user-interface font (Noto Sans CJK SC; TC, with the Traditional
+// glyph forms and punctuation, when the current language is Traditional
+// Chinese) for a described character height in screen pixels, sized in layout
+// pixels. Its glyphs come from the cut-down copy that SetUpApplication
+// registers; a character outside it is drawn from the system's whole face.
 QFont LayoutFont(int characterHeight);
 
-// The Song-style face (Noto Serif CJK SC) at a described character height,
-// likewise.
+// The Song-style face (Noto Serif CJK SC or TC) at a described character
+// height, likewise.
 QFont LayoutSongFont(int characterHeight);
 
 // The maker's brand icon in the sizes a window manager shows (16 to 64

@@ -115,12 +115,64 @@ TEST_F(TextBoxTest, TypingLimitAppliesToTypingAndPastingOnly) {
     QTest::keyClick(box, Qt::Key_Backspace);
     EXPECT_EQ(box->text(), "214748364") << "but it can shrink";
 
-    box->setText("");
-    QApplication::clipboard()->setText("12345");
-    const int before = seen.size();
-    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(box->text(), "");
-    EXPECT_EQ(seen.size(), before) << "a refused paste changes nothing";
+    // A paste takes the part that fits, as the platform's boxes do.
+    struct Case {
+        const char* before;
+        int selectionStart, selectionLength;
+        QString clip;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"", 0, 0, "12345", "123"},
+        {"12", 0, 0, "345", "312"},
+        {"123", 1, 1, "abc", "1a3"},
+        {"123", 3, 0, "4", "123"},
+        {"2147483648", 0, 2, "999", "9947483648"},
+        {"1", 1, 0, QStringLiteral("2😀"), "12"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.clip.toStdString() + " into " + c.before);
+        box->setText(c.before);
+        box->setSelection(c.selectionStart, c.selectionLength);
+        QApplication::clipboard()->setText(c.clip);
+        const qsizetype before = seen.size();
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(box->text(), c.after);
+        EXPECT_EQ(seen.size(), before + (c.after != QString(c.before)))
+            << "one change, or none when nothing fits";
+    }
+}
+
+TEST_F(TextBoxTest, ReturnAndKeypadEnterRunTheReturnHandlerAndOtherwiseGoOn) {
+    struct Case {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool runs;
+        bool repeat = false;
+    };
+    const Case cases[] = {
+        {Qt::Key_Return, Qt::NoModifier, true},
+        {Qt::Key_Enter, Qt::KeypadModifier, true},
+        {Qt::Key_Return, Qt::ShiftModifier, false},
+        {Qt::Key_Return, Qt::ControlModifier, false},
+        {Qt::Key_Enter, Qt::AltModifier | Qt::KeypadModifier, false},
+        {Qt::Key_Return, Qt::NoModifier, false, true},
+    };
+    int returns = 0;
+    box->setOnReturn([&] { ++returns; });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key | c.modifiers).toString().toStdString());
+        returns = 0;
+        QKeyEvent press(QEvent::KeyPress, c.key, c.modifiers, QString(), c.repeat);
+        QApplication::sendEvent(box, &press);
+        EXPECT_EQ(returns, c.runs ? 1 : 0);
+        EXPECT_EQ(press.isAccepted(), c.runs) << "else it goes on to the parent";
+    }
+    EXPECT_TRUE(seen.isEmpty()) << "the text stays as it is";
+    box->setOnReturn({});
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(box, &press);
+    EXPECT_FALSE(press.isAccepted()) << "a box without a handler";
 }
 
 TEST_F(TextBoxTest, ErrorInHandlerIsShownAndTheSetterCarriesOn) {

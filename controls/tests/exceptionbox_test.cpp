@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -84,6 +85,7 @@ TEST(ExceptionBoxTest, RealBoxShowsTheMessageCopiesItAndGivesFocusBack) {
 
     QString title, text, copied;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QAccessible::Role role = QAccessible::NoRole;
     QStringList buttons;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<ErrorMessageBox*>(QApplication::activeModalWidget());
@@ -91,6 +93,7 @@ TEST(ExceptionBoxTest, RealBoxShowsTheMessageCopiesItAndGivesFocusBack) {
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
+        role = QAccessible::queryAccessibleInterface(box)->role();
         for (QAbstractButton* button : box->buttons()) buttons << button->text();
         QTest::keyClick(box, Qt::Key_C, Qt::ControlModifier);
         copied = QApplication::clipboard()->text();
@@ -101,6 +104,7 @@ TEST(ExceptionBoxTest, RealBoxShowsTheMessageCopiesItAndGivesFocusBack) {
     EXPECT_EQ(title, "Quillmark V1.0");
     EXPECT_EQ(text, "'abc' is not a valid integer value.");
     EXPECT_EQ(icon, QMessageBox::Critical);
+    EXPECT_EQ(role, QAccessible::AlertMessage) << "what a screen reader announces";
     EXPECT_EQ(buttons, QStringList({"OK"}));
     EXPECT_EQ(copied, MessageBoxClipboardText(title, text, buttons));
     EXPECT_TRUE(copied.contains("\r\nOK   \r\n"));

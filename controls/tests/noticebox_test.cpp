@@ -4,9 +4,11 @@
 #include <cmath>
 #include <functional>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -151,7 +153,11 @@ TEST_F(NoticeBoxTest, ShowsCaptionTextAndOneDefaultOkButtonInAFixedFrame) {
         EXPECT_EQ(buttons[0]->text(), "OK");
         EXPECT_TRUE(buttons[0]->isDefault());
         EXPECT_EQ(QApplication::focusWidget(), buttons[0]);
-        EXPECT_EQ(box->findChildren<QWidget*>().size(), 1) << "no icon, no other part";
+        EXPECT_EQ(box->findChildren<QWidget*>().size(), 2) << "the text and the button, no icon";
+        const auto* text = box->findChild<QLabel*>("Text");
+        ASSERT_NE(text, nullptr) << "the text, a label for screen readers";
+        EXPECT_EQ(text->text(), kLongitudeNotice);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(box)->role(), QAccessible::AlertMessage);
         EXPECT_EQ(box->minimumSize(), box->maximumSize()) << "not resizable";
         const Qt::WindowFlags flags = box->windowFlags();
         EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);

@@ -16,6 +16,8 @@
 
 #include "controls/tests/typing.h"
 #include "controls/textbox.h"
+#include "languages/languages.h"
+#include "locator/dms_text.h"
 
 namespace quillmark {
 namespace {
@@ -152,9 +154,21 @@ TEST_F(MappedTextBoxTest, TypingLimitCountsTheMappedText) {
     EXPECT_EQ(box->text(), "1...") << "three more characters would pass the limit";
     box->setText("");
     pasteByKey(box, "12…");
-    EXPECT_EQ(box->text(), "") << "five characters once mapped";
+    EXPECT_EQ(box->text(), "12..") << "five characters once mapped; four fit";
+    box->setText("");
     pasteByKey(box, "’’’’");
     EXPECT_EQ(box->text(), "''''");
+}
+
+TEST_F(MappedTextBoxTest, MenuPasteIsMappedInEveryLanguage) {
+    // The menu's captions are Qt's, translated ("粘贴(&P)").
+    for (const Language language : {Language::English, Language::SimplifiedChinese,
+                                    Language::TraditionalChinese, Language::Untranslated}) {
+        InstallLanguage(language);
+        box->setText("");
+        pasteByMenu(box, QStringLiteral("5’e"));
+        EXPECT_EQ(box->text(), "5'E") << qPrintable(QLineEdit::tr("&Paste"));
+    }
 }
 
 TEST_F(MappedTextBoxTest, TextsSetByTheProgramStayAsTheyAre) {
@@ -262,6 +276,18 @@ TEST_F(CaretTest, ProgramTextStartsTheUndoHistoryAfresh) {
     QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(box->text(), "13");
     EXPECT_TRUE(seen.isEmpty()) << "undo has nothing to do and runs no handler";
+}
+
+// The text rules' table of upper-case letters is Qt's, code point by code
+// point (tools/casetable writes it); a box applies it to whole characters,
+// surrogate pairs included.
+TEST(UpperCaseLettersTest, AreQtsUpperCaseOfEveryLowerCaseLetter) {
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (c >= 0xD800 && c <= 0xDFFF) continue;
+        const char32_t expected = QChar::isLower(c) ? QChar::toUpper(c) : c;
+        ASSERT_EQ(upperCaseLetter(c), expected) << std::hex << static_cast<unsigned>(c);
+    }
+    EXPECT_EQ(UpperCaseLetters(QStringLiteral("aß𐐨\xD801z")), QStringLiteral("Aß𐐀\xD801Z"));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "locator/dms_text.h"
+#include "locator/grid.h"
 #include "locator/locator.h"
 
 namespace {
@@ -18,6 +19,32 @@ void BM_ComputeLocator(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ComputeLocator);
+
+// The engine of any length on the same input as BM_ComputeLocator: the two
+// axes made exact from the box values, then the locator.
+void BM_LocatorOf(benchmark::State& state) {
+    LocatorInput input{113, 15, 53, false, 23, 6, 32, false};
+    const auto length = static_cast<LocatorLength>(state.range(0));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(input);
+        const Position position{
+            Angle::fromDms(input.LonDegrees, input.LonMinutes, input.LonSeconds, input.West),
+            Angle::fromDms(input.LatDegrees, input.LatMinutes, input.LatSeconds, input.South)};
+        auto outcome = locatorOf(position, length);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(BM_LocatorOf)->Arg(6)->Arg(10);
+
+void BM_LocatorArea(benchmark::State& state) {
+    std::string_view text = "OL63PC16SD";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(text);
+        auto area = locatorArea(text);
+        benchmark::DoNotOptimize(area);
+    }
+}
+BENCHMARK(BM_LocatorArea);
 
 void BM_ComputeLocatorOutOfRange(benchmark::State& state) {
     LocatorInput input{180, 0, 0, false, 23, 6, 32, false};

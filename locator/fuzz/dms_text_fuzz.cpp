@@ -151,6 +151,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(!lettered.empty() && lettered.back() == letter, "the new letter comes last");
     }
 
+    // The plain form read in one pass is what the general rules read.
+    if (const std::optional<Angle> plain = readPlainDmsText(text, 'E', 'W')) {
+        const HemisphereLetters letters = FindHemisphereLetters(text, 'E', 'W');
+        const Angle value = Angle::fromDms(*ExtractDegrees(text), *ExtractMinutes(text), 0, false) +
+                            *ExtractExactSeconds(text);
+        Require(letters.First != letters.Second && *plain == (letters.Second ? -value : value),
+                "the plain form reads as the general rules read it");
+    }
+
     // Look-alikes map piece by piece, once and for all, keeping UTF-8 valid.
     const std::string mapped = mapLookAlikes(text);
     Require(!validText || reference::IsValidUtf8(mapped), "mapping keeps UTF-8 valid");

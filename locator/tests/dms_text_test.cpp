@@ -378,5 +378,104 @@ TEST(MapLookAlikes, MapsEachCharacterToOneAndIsStableOverTheWholeRange) {
     EXPECT_EQ(mapped, 94 + 3 + 3 + 2 + 1);
 }
 
+TEST(ExtractExactSeconds, TakesTheFractionExactlyOrNothing) {
+    constexpr Angle::Units s = Angle::kPerSecond;
+    const std::pair<const char*, std::optional<Angle::Units>> cases[] = {
+        {"113°15'53.76\"E", 5376 * s / 100},
+        {"113°15'53\"E", 53 * s},
+        {"113°15'53.\"E", 53 * s},
+        {"113°15'59.999999999999999999\"E", 60 * s - 1},
+        {"113°15'0.000000000000000001000\"E", 1},
+        {"113°15'0.0000000000000000001\"E", std::nullopt},  // a 19th decimal
+        {"113°15'53.7x\"E", std::nullopt},
+        {"113°15'53.-7\"E", std::nullopt},
+        {"113°15'60.5\"E", std::nullopt},
+        {"113°15'53.76E", std::nullopt},
+    };
+    for (const auto& [text, expected] : cases) {
+        const std::optional<Angle> actual = ExtractExactSeconds(text);
+        EXPECT_EQ(actual.has_value(), expected.has_value()) << text;
+        if (actual && expected) {
+            EXPECT_TRUE(actual->units == *expected) << text;
+        }
+    }
+    EXPECT_THROW(ExtractExactSeconds("1°2'53 .5\"E"), InvalidInteger);
+}
+
+// The plain form read in one pass gives what the general rules give, and
+// leaves everything else to them.
+TEST(ReadPlainDmsText, AgreesWithTheGeneralRulesOnThePlainFormAndTakesNothingElse) {
+    const auto general = [](const std::string& t) -> std::optional<Angle> {
+        const auto d = ExtractDegrees(t), m = ExtractMinutes(t);
+        const auto s = ExtractExactSeconds(t);
+        const HemisphereLetters letters = FindHemisphereLetters(t, 'E', 'W');
+        if (!d || !m || !s || letters.First == letters.Second) return std::nullopt;
+        const Angle value = Angle::fromDms(*d, *m, 0, false) + *s;
+        return letters.Second ? -value : value;
+    };
+    int read = 0;
+    for (const char* d : {"0", "7", "42", "179", "180", "0179"}) {
+        for (const char* m : {"0", "05", "59", "60", "123"}) {
+            for (const char* s : {"0", "9", "59", "60", "007"}) {
+                for (const char* f :
+                     {"", ".", ".5", ".123456789012345678", ".1234567890123456789"}) {
+                    for (const char* letter : {"E", "W", "e", "EW"}) {
+                        const std::string text =
+                            std::string(d) + "°" + m + "'" + s + f + "\"" + letter;
+                        const std::optional<Angle> plain = readPlainDmsText(text, 'E', 'W');
+                        if (!plain) continue;
+                        ++read;
+                        const std::optional<Angle> expected = general(text);
+                        ASSERT_TRUE(expected && *plain == *expected) << text;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_EQ(read, 4 * 3 * 3 * 3 * 2);
+    for (const char* text : {" 1°2'3\"E", "1°2'3\"E ", "1°2'3\" E", "1 °2'3\"E", "1°2'3.\"E",
+                             "1°2'3\"N", "1°2'3'E", "1º2'3\"E", "1°2'3\"", "°2'3\"E", "1°'3\"E"})
+        EXPECT_FALSE(readPlainDmsText(text, 'E', 'W')) << text;
+}
+
+TEST(DmsText, WritesTheNotationExactlyAndReadsBack) {
+    const Angle::Units s = Angle::kPerSecond;
+    const std::pair<Angle, const char*> cases[] = {
+        {Angle::fromDms(113, 17, 30, false), "113°17'30\"E"},
+        {Angle{}, "0°0'0\"E"},
+        {-Angle::fromDms(2, 0, 4, false) - Angle{s / 2}, "2°0'4.5\"W"},
+        {Angle::degrees(180), "180°0'0\"E"},
+        {Angle{-1}, "0°0'0.000000000000000001\"W"},
+        {Angle::fromDms(23, 5, 30, false) + Angle{9375 * s / 10000}, "23°5'30.9375\"E"},
+        {Angle::degrees(-40'000'000'000'000'000), "40000000000000000°0'0\"W"},
+    };
+    for (const auto& [angle, text] : cases) {
+        EXPECT_EQ(dmsText(angle, 'E', 'W'), text);
+        if (angle.units > -180 * Angle::kPerDegree && angle.units < 180 * Angle::kPerDegree) {
+            const Angle magnitude = angle.units < 0 ? -angle : angle;
+            const Angle back =
+                Angle::fromDms(*ExtractDegrees(text), *ExtractMinutes(text), 0, false) +
+                *ExtractExactSeconds(text);
+            EXPECT_TRUE(back == magnitude) << text;
+        }
+    }
+}
+
+TEST(UpperCaseLetters, TurnsEachLowerCaseLetterIntoOneUpperCaseCharacter) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"113°15'53\"e w n s", "113°15'53\"E W N S"},
+        {"ßŉ", "ßŉ"},    // no single upper-case character
+        {"éǆǅ", "ÉǄǅ"},  // a title-case letter is no lower-case one
+        {"ａ", "Ａ"},    // full width stays full width
+        {"𐐨", "𐐀"},      // beyond the first plane too
+        {"ⓐ", "ⓐ"},      // a symbol, not a letter
+        {"a\xFF"
+         "b\xC3",
+         "A\xFF"
+         "B\xC3"},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(upperCaseLetters(text), expected) << text;
+}
+
 }  // namespace
 }  // namespace quillmark

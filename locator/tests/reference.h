@@ -1,8 +1,10 @@
 // Independent checks shared by the unit tests and the fuzzers: the locator in
-// exact integer arithmetic, and a UTF-8 validator.
+// exact integer arithmetic, the locator of any length in exact rationals, and
+// a UTF-8 validator.
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <variant>
 
@@ -54,6 +56,69 @@ inline bool SameOutcome(const std::variant<LocatorResult, LocatorError>& a,
     const auto& rb = std::get<LocatorResult>(b);
     return ra.Locator == rb.Locator && ra.Field.Column == rb.Field.Column &&
            ra.Field.Row == rb.Field.Row;
+}
+
+// Exact rationals, for the locator of any length: written apart from the
+// engine's scaled integers, with each pair's cell width as a fraction of a
+// degree.
+struct Rational {
+    __int128 num;
+    __int128 den;  // above 0
+};
+
+inline __int128 Gcd(__int128 a, __int128 b) {
+    if (a < 0) a = -a;
+    while (b != 0) {
+        const __int128 t = a % b;
+        a = b;
+        b = t;
+    }
+    return a;
+}
+
+inline Rational MakeRational(__int128 num, __int128 den) {
+    if (den < 0) num = -num, den = -den;
+    const __int128 g = Gcd(num, den);
+    return g > 1 ? Rational{num / g, den / g} : Rational{num, den};
+}
+
+inline Rational Add(Rational a, Rational b) {
+    const __int128 g = Gcd(a.den, b.den);
+    return MakeRational(a.num * (b.den / g) + b.num * (a.den / g), a.den / g * b.den);
+}
+
+inline bool Below(Rational a, __int128 n) { return a.num < n * a.den; }
+
+// floor(a / (1 / perDegree)), for a >= 0.
+inline __int128 FloorTimes(Rational a, __int128 perDegree) { return a.num * perDegree / a.den; }
+
+// The locator of `characters` (2..10) of the position `lon`, `lat` in
+// degrees: range [-180, 180) x [-90, 90), then 0.000001 degree added, each
+// pair the cell number floor(value / width) in its base, and a value carried
+// onto the upper limit in the last cell.
+inline std::variant<std::string, LocatorError> RationalLocator(Rational lon, Rational lat,
+                                                               int characters) {
+    if (Below(lon, -180) || !Below(lon, 180)) return LocatorError::LongitudeOutOfRange;
+    if (Below(lat, -90) || !Below(lat, 90)) return LocatorError::LatitudeOutOfRange;
+    // Cells per degree of each pair: fields 1/20 and 1/10, then x10, x24, x10, x24.
+    const __int128 perDegree[2][5] = {{1, 1, 12, 120, 2880}, {1, 1, 24, 240, 5760}};
+    const __int128 fieldDegrees[2] = {20, 10};
+    const int base[] = {18, 10, 24, 10, 24};
+    const char first[] = {'A', '0', 'A', '0', 'A'};
+    const Rational offset{1, 1'000'000};
+    const Rational x[2] = {Add(Add(lon, offset), {180, 1}), Add(Add(lat, offset), {90, 1})};
+    const bool atLimit[2] = {!Below(x[0], 360), !Below(x[1], 180)};
+    std::string text;
+    for (int pair = 0; pair < characters / 2; ++pair) {
+        for (int axis = 0; axis < 2; ++axis) {
+            __int128 cell = pair == 0   ? FloorTimes(x[axis], 1) / fieldDegrees[axis]
+                            : pair == 1 ? FloorTimes(x[axis], 1) / (fieldDegrees[axis] / 10)
+                                        : FloorTimes(x[axis], perDegree[axis][pair]);
+            if (atLimit[axis]) cell = base[pair] - 1;
+            text += static_cast<char>(first[pair] + static_cast<int>(cell % base[pair]));
+        }
+    }
+    return text;
 }
 
 // Well-formed UTF-8: no stray continuation bytes, no overlong forms, no

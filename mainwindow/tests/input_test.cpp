@@ -667,11 +667,7 @@ TEST(InputTest, LatitudeBoxesTakeNoMoreLettersThanTheCascadeCanNest) {
     for (int i = 0; i < 10000; ++i) letters += i % 2 ? u'S' : u'N';
     w.selectAll(w.form->Edit4);
     w.paste(w.form->Edit4, letters);
-    EXPECT_EQ(w.form->Edit4->text(), "23");
-    EXPECT_TRUE(w.journaled.isEmpty());
-
-    w.paste(w.form->Edit4, letters.left(30));
-    EXPECT_EQ(w.form->Edit4->text(), letters.left(30));
+    EXPECT_EQ(w.form->Edit4->text(), letters.left(30)) << "the part that fits";
     EXPECT_EQ(w.depth, 0);
     EXPECT_GT(w.deepest, 30) << "the exchanges do nest";
     EXPECT_LE(w.deepest, 2 + 2 * 3 + 2 * 31);

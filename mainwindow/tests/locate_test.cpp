@@ -5,8 +5,12 @@
 
 #include <memory>
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWheelEvent>
@@ -191,6 +195,53 @@ TEST_F(LocateTest, ShowsTheLocatorMarksTheFieldAndScrollsToIt) {
     }
 }
 
+// The 8-character locator of the same boxes: in the result's tooltip, and
+// with the 6-character one in its context menu, which copies either.
+TEST_F(LocateTest, TheResultOffersTheEightCharacterLocatorToHoverOverAndToCopy) {
+    const auto menuOfResult = [this] {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                form->EditResult->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(form->EditResult, &event);
+        return form->EditResult->findChild<QMenu*>();
+    };
+    std::unique_ptr<QMenu> before(menuOfResult());
+    ASSERT_NE(before, nullptr);
+    EXPECT_EQ(before->actions().mid(0, 2), QList<QAction*>({form->MenuCopy6, form->MenuCopy8}));
+    EXPECT_FALSE(form->MenuCopy6->isEnabled() || form->MenuCopy8->isEnabled());
+    EXPECT_EQ(form->EditResult->toolTip(), "");
+    before.reset();
+
+    struct Case {
+        Axis lon, lat;
+        const char* six;
+        const char* eight;
+    };
+    const Case cases[] = {
+        {{"113", "15", "53", false}, {"23", "6", "32", false}, "OL63PC", "OL63PC16"},
+        {{"74", "0", "21", true}, {"40", "42", "46", false}, "FN20XR", "FN20XR91"},
+        {{"179", "59", "59", false}, {"89", "59", "59", false}, "RR99XX", "RR99XX99"},
+        {{"180", "0", "0", true}, {"90", "0", "0", true}, "AA00AA", "AA00AA00"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.six);
+        enter(c.lon, c.lat);
+        clickLocate();
+        EXPECT_EQ(form->EditResult->text(), c.six);
+        EXPECT_EQ(form->EditResult->toolTip(), c.eight);
+        std::unique_ptr<QMenu> menu(menuOfResult());
+        ASSERT_NE(menu, nullptr);
+        for (QAction* item : {form->MenuCopy8, form->MenuCopy6}) {
+            ASSERT_TRUE(menu->actions().contains(item) && item->isEnabled());
+            item->trigger();
+            EXPECT_EQ(QApplication::clipboard()->text(), item == form->MenuCopy6 ? c.six : c.eight);
+        }
+    }
+    // A click that fails changes neither.
+    enter({"1", "0", "0", false}, {"91", "0", "0", false});
+    clickLocate();
+    EXPECT_EQ(form->EditResult->toolTip(), "AA00AA00");
+}
+
 TEST_F(LocateTest, SameFieldTwiceStaysMarkedOnceAndThePristineMapNeverChanges) {
     const QRect startUpCell(479, 110, 31, 15);
     const Bitmap24 pristine = pristineMap();
@@ -314,6 +365,42 @@ TEST_F(LocateTest, ScrollsAtTheCurrentZoomAfterTheUserDraggedAndZoomed) {
     // limits 916 and 517 of the 216 % view.
     EXPECT_EQ(QPoint(view->OriginX(), view->OriginY()), QPoint(840, 151));
     EXPECT_EQ(view->ZoomPercent(), 216.0);
+}
+
+TEST_F(LocateTest, ReturnOrEnterInAnyInputBoxLocatesAsAClickDoes) {
+    TextBox* const boxes[] = {form->EditLon, form->EditLat, form->Edit1, form->Edit2,
+                              form->Edit3,   form->Edit4,   form->Edit5, form->Edit6};
+    const QPair<Qt::Key, Qt::KeyboardModifier> keys[] = {{Qt::Key_Return, Qt::NoModifier},
+                                                         {Qt::Key_Enter, Qt::KeypadModifier}};
+    for (TextBox* box : boxes) {
+        for (const auto& [key, modifier] : keys) {
+            SCOPED_TRACE(box->objectName().toStdString() + (key == Qt::Key_Enter ? " Enter" : ""));
+            enter({"58", "22", "54", true}, {"34", "36", "13", true});
+            form->EditResult->setText("");
+            box->setFocus(Qt::TabFocusReason);
+            const QString text = box->text();
+            QTest::keyClick(box, key, modifier);
+            EXPECT_EQ(form->EditResult->text(), "GF05TJ");
+            EXPECT_EQ(box->text(), text);
+            EXPECT_EQ(QApplication::focusWidget(), box);
+        }
+    }
+    // As a click: the first bad box is quoted, a range error noticed.
+    enter({"113", "x", "53", false}, {"91", "6", "32", false});
+    QTest::keyClick(form->Edit6, Qt::Key_Return);
+    EXPECT_EQ(errors.shown, QStringList({"'x' is not a valid integer value."}));
+    enter({"113", "15", "53", false}, {"91", "6", "32", false});
+    QTest::keyClick(form->EditLat, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(notices.shown, QStringList({QStringLiteral("纬度参数出错！")}));
+    // Nowhere else.
+    form->EditResult->setText("");
+    enter({"113", "15", "53", false}, {"23", "6", "32", false});
+    for (QWidget* other :
+         {static_cast<QWidget*>(form->EditResult), static_cast<QWidget*>(form->RadioButton4)}) {
+        other->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(other, Qt::Key_Return);
+    }
+    EXPECT_EQ(form->EditResult->text(), "");
 }
 
 TEST_F(LocateTest, ADoubleClickRunsOnceAndAPressReleasedOutsideRunsNothing) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +20,7 @@
 #include "gridmap/bitmapimage.h"
 #include "gridmap/zoomimage.h"
 #include "mainwindow/Unit1.h"
+#include "mainwindow/tests/windowin.h"
 
 namespace quillmark {
 namespace {
@@ -182,6 +184,24 @@ TEST_F(Form1Test, WindowHasAFixedSizeAndNoMaximiseButton) {
     EXPECT_TRUE(form->windowIcon().availableSizes().contains(QSize(32, 32)));
 }
 
+TEST(Form1Placement, CentredByItsOuterSizeOnceFramedThenTheUsersToMove) {
+    TForm1 window;
+    window.Timer1->stop();
+    window.Timer2->stop();
+    window.showCentred();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.screen()->geometry();
+    const QRect outer = window.frameGeometry();
+    ASSERT_GT(outer.width(), window.width()) << "offscreen windows have a frame too";
+    EXPECT_EQ(outer.left(), screen.left() + (screen.width() - outer.width()) / 2);
+    EXPECT_EQ(outer.top(), screen.top() + (screen.height() - outer.height()) / 2);
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.move(10, 20);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.pos(), QPoint(10, 20));
+}
+
 TEST_F(Form1Test, Panel1ShowsOnePixelOfYellowAroundTheMapView) {
     const QImage panel = form->Panel1->grab().toImage();
     ASSERT_EQ(panel.size(), QSize(468, 184));
@@ -270,19 +290,7 @@ TEST_F(Form1Test, ErrorInAHandlerIsShownAndTheSettingHandlerGoesOn) {
 }
 
 TEST_F(Form1Test, CaptionsFitTheirControls) {
-    for (QLabel* label : form->findChildren<QLabel*>()) {
-        if (label->text().isEmpty()) continue;
-        // QLabel centres the line vertically; the ink must stay inside.
-        const QFontMetrics metrics(label->font());
-        const QRect ink = metrics.tightBoundingRect(label->text());
-        const int baseline = (label->height() - metrics.height()) / 2 + metrics.ascent();
-        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
-            << qPrintable(label->objectName());
-        EXPECT_GE(baseline + ink.top(), 0) << qPrintable(label->objectName());
-        EXPECT_LE(baseline + ink.bottom(), label->height()) << qPrintable(label->objectName());
-    }
-    for (auto* button : form->findChildren<RadioButton*>())
-        EXPECT_LE(button->sizeHint().width(), button->width()) << qPrintable(button->objectName());
+    testing::ExpectCaptionsFit(*form);
     for (TextBox* box : {form->EditLon, form->EditLat}) {
         const QFontMetrics metrics(box->font());
         EXPECT_LE(metrics.horizontalAdvance(box->text()), box->width() - 8)

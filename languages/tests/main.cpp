@@ -1,0 +1,11 @@
+// The language tests run inside one QCoreApplication: the translators need
+// one, and no window is involved.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
