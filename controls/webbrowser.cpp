@@ -140,6 +140,12 @@ public:
 
     void preload() {
         if (m_stage != Stage::Idle || m_library.isEmpty()) return;
+        // The panels are installed apart from the program: without them,
+        // there is nothing to say.
+        if (!QFileInfo::exists(m_library)) {
+            m_stage = Stage::Failed;
+            return;
+        }
         if (const QString problem = whyNotHere(); !problem.isEmpty()) {
             qWarning("The web panels stay blank: %s.", qUtf8Printable(problem));
             m_stage = Stage::Failed;

@@ -14,6 +14,8 @@ namespace quillmark {
 // cannot be loaded, every browser stays blank: programs opt in (the program
 // entry does), so that tests and tools never start the engine by accident.
 // Takes effect for the first navigate of the process, which loads the plugin.
+// A plugin that is not there is not missed; one that cannot be loaded, or an
+// engine that cannot run here, is named in one line on standard error.
 void SetWebEngineLibrary(const QString& path);
 
 // For tests: browsers that create their view from now on take it from

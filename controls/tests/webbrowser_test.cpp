@@ -366,7 +366,7 @@ TEST_F(WebBrowserTest, WithoutAUsableEngineStaysBlankAndRaisesNothing) {
     // The library, the shared memory directory, what standard error says.
     const std::tuple<QString, QString, const char*> cases[] = {
         {QString(), QString(), nullptr},
-        {QStringLiteral("/nonexistent/quillmark-webpanel.so"), QString(), ""},
+        {QStringLiteral("/nonexistent/quillmark-webpanel.so"), QString(), nullptr},
         {junk.fileName(), QString(), ""},
         {libc, QString(), ""},
         // Not even root may make files in /proc.
