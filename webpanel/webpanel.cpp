@@ -35,8 +35,8 @@ namespace {
 
 // Chromium's switches for the panels, ahead of the user's own
 // (QTWEBENGINE_CHROMIUM_FLAGS), which win where they differ:
-// --disable-gpu: the panels are drawn in software; the GPU thread would
-//   otherwise load an OpenGL driver, for the pages' WebGL too.
+// --disable-gpu: the panels are drawn in software; with its GPU thread the
+//   engine would load an OpenGL driver, for a page's WebGL if nothing else.
 // --no-unsandboxed-zygote: the engine starts one helper process less, which
 //   its start waits for and which holds memory for nothing the panels use.
 // --process-per-site: the two panels show one site: one renderer for both.
