@@ -202,7 +202,7 @@ qint64 largestChildMb() {
         QFile stat("/proc/" + pid + "/stat");
         if (stat.open(QIODevice::ReadOnly))
             parentOf[pid.toLongLong()] =
-                stat.readAll().split(')').last().split(' ')[2].toLongLong();
+                stat.readAll().split(')').last().split(' ').value(2).toLongLong();
     }
     qint64 largest = 0;
     for (const QString& pid : pids) {
@@ -212,7 +212,8 @@ qint64 largestChildMb() {
         QFile statm("/proc/" + pid + "/statm");
         if (ancestor > 1 && statm.open(QIODevice::ReadOnly))
             largest = std::max(
-                largest, statm.readAll().split(' ')[1].toLongLong() * sysconf(_SC_PAGESIZE) >> 20);
+                largest,
+                statm.readAll().split(' ').value(1).toLongLong() * sysconf(_SC_PAGESIZE) >> 20);
     }
     return largest;
 }
