@@ -70,7 +70,8 @@ done
 
 # Control fields: what each package is, and what it depends on. The program's
 # and the panels' own Depends are the libraries they link and nothing else,
-# but for the Qt translations the program loads.
+# but for the Qt translations the program loads and the engine's helper
+# process the panels start.
 field() { dpkg-deb --field "$1" "$2"; }
 while IFS='|' read -r deb name pattern; do
     value=$(field "${!deb}" "$name")
@@ -88,6 +89,7 @@ program_deb|Depends|libqt6widgets6
 program_deb|Recommends|quillmark-webpanels.*fonts-noto-cjk.*qt6-wayland
 panels_deb|Depends|^quillmark \(= $version\)(, lib[^,]+)+$
 panels_deb|Depends|libqt6webenginewidgets6
+panels_deb|Depends|libqt6webenginecore6-bin
 EOF
 
 # One version everywhere, and one release date.
