@@ -59,7 +59,7 @@ std::variant<Angle, std::string> readLine(std::string_view argument, const LineA
         const Angle value = Angle::fromDms(*degrees, *minutes, 0, false) + *seconds;
         return letters.Second ? -value : value;
     } catch (const InvalidInteger& error) {
-        return messages::invalidInteger(error.what());
+        return messages::invalidInteger(error.text());
     }
 }
 
@@ -74,7 +74,7 @@ std::variant<LocatorText, std::string> locateLines(std::string_view longitude,
     if (auto* message = std::get_if<std::string>(&lat)) return std::move(*message);
     const auto outcome = locatorOf({std::get<Angle>(lon), std::get<Angle>(lat)}, length);
     if (const auto* error = std::get_if<LocatorError>(&outcome))
-        return std::string(MessageText(*error));
+        return messages::outOfRange(*error);
     return std::get<LocatorText>(outcome);
 }
 

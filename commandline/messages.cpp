@@ -1,53 +1,102 @@
+// How a text is made translatable: write the whole sentence as one English
+// text, with %1, %2 ... where values go (what the user gave, through
+// escaped() between the text's own quotes), mark it for lupdate and give it
+// with its values to text():
+//
+//     std::string badPrecision(std::string_view value) {
+//         //: %1: what was given instead
+//         return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+//                                       "--precision takes 2, 4, 6, 8 or 10, not '%1'"),
+//                     {escaped(value)});
+//     }
+//
+// A "//:" line just above it is a note for translators. Then bring the .ts
+// files up to date (cmake --build --preset default --target
+// update_translations) and translate the new entries in
+// languages/commandline_*.ts; translations_test fails until every one is done.
+// Put a sentence together from translated parts only where a part is a noun
+// ("longitude", "a field letter"); such parts are marked where they are
+// written and translated by text() where they are used.
 #include "commandline/messages.h"
 
 #include <cstring>
+#include <initializer_list>
 
 #include "locator/utf8.h"
 
 namespace quillmark::messages {
 namespace {
 
-std::string join(std::initializer_list<std::string_view> parts) {
-    std::string text;
-    for (std::string_view part : parts) text += part;
-    return text;
+// `source`, a text of the command line, in the desktop's language, with %1 to
+// %9 replaced by `values` in one pass: nothing in the values is read as a
+// pattern.
+std::string text(std::string_view source, std::initializer_list<std::string_view> values = {}) {
+    const std::string written(source);
+    const std::string_view pattern = Translated(kCommandLineContext, written.c_str());
+    std::string result;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' &&
+            static_cast<std::size_t>(pattern[i + 1] - '1') < values.size()) {
+            result += values.begin()[pattern[i + 1] - '1'];
+            ++i;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+// A text put together from its parts, as texts not yet made translatable are.
+[[maybe_unused]] std::string join(std::initializer_list<std::string_view> parts) {
+    std::string joined;
+    for (std::string_view part : parts) joined += part;
+    return joined;
 }
 
 std::string number(long long n) { return std::to_string(n); }
 
+// The names of the parts of a sentence, for lupdate; text() translates them.
+[[maybe_unused]] constexpr const char* kAxes[] = {
+    QT_TRANSLATE_NOOP("quillmark::CommandLine", "longitude"),
+    QT_TRANSLATE_NOOP("quillmark::CommandLine", "latitude"),
+};
+
 std::string_view pairName(int position) {
-    static constexpr std::string_view kNames[] = {"a field letter", "a square digit",
-                                                  "a subsquare letter", "an extended square digit",
-                                                  "an extended subsquare letter"};
+    static constexpr std::string_view kNames[] = {
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "a field letter"),
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "a square digit"),
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "a subsquare letter"),
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "an extended square digit"),
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "an extended subsquare letter")};
     return kNames[(position - 1) / 2];
 }
 
 std::string_view offsetMapName(OffsetMapService service) {
-    switch (service) {
-        case OffsetMapService::Amap:
-            return "Amap (Gaode)";
-        case OffsetMapService::Baidu:
-            return "Baidu Maps";
-        case OffsetMapService::Tencent:
-            return "Tencent Maps";
-        case OffsetMapService::GoogleChina:
-            return "Google Maps China";
-    }
-    return {};
+    static constexpr std::string_view kNames[] = {
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "Amap (Gaode)"),
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "Baidu Maps"),
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "Tencent Maps"),
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "Google Maps China")};
+    return kNames[static_cast<int>(service)];
 }
-
-std::string position(std::string_view text) { return join({"the position ", quoted(text)}); }
-
-std::string link(std::string_view text) { return join({"the link ", quoted(text)}); }
 
 std::string character(char32_t c) {
-    if (c == kReplacementCharacter) return "a byte that is no UTF-8";
-    std::string text;
-    appendUtf8(text, c);
-    return quoted(text);
+    if (c == kReplacementCharacter)
+        return text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "a byte that is no UTF-8"));
+    std::string utf8;
+    appendUtf8(utf8, c);
+    //: One character of a locator, quoted
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "\"%1\""), {escaped(utf8)});
 }
 
-constexpr std::string_view kHelp =
+// The program's name before a message, which scripts look for.
+std::string program(std::string_view message) { return "quillmark: " + std::string(message); }
+
+//: --help. Keep the options as they are, each line within 80 columns (a
+//: Chinese character takes two) and the descriptions starting in column 32.
+constexpr std::string_view kHelp = QT_TRANSLATE_NOOP(
+    "quillmark::CommandLine",
     "Usage: quillmark [OPTION]...\n"
     "Maidenhead locators of positions, positions of locators and the distance between\n"
     "them. Without options, opens the window.\n"
@@ -79,9 +128,11 @@ constexpr std::string_view kHelp =
     "  -v, --version                print the version\n"
     "\n"
     "Exit status: 0 done; 1 when a position or locator cannot be used (in a batch,\n"
-    "when any line cannot); 2 when the command line is not understood.\n";
+    "when any line cannot); 2 when the command line is not understood.\n");
 
-constexpr std::string_view kWindowOptions =
+//: --help-all adds these to --help. Keep the options as they are.
+constexpr std::string_view kWindowOptions = QT_TRANSLATE_NOOP(
+    "quillmark::CommandLine",
     "\n"
     "Window options, Qt's own (one dash or two):\n"
     "  -platform NAME               the display platform: xcb, wayland, offscreen...\n"
@@ -102,265 +153,390 @@ constexpr std::string_view kWindowOptions =
     "  -widgetcount                 count the widgets at exit\n"
     "  -testability                 load Qt's testability plugin\n"
     "  -nograb, -dograb             X11 mouse and keyboard grabs, for debugging\n"
-    "  -qmljsdebugger=OPTIONS       Qt's QML debugger\n";
+    "  -qmljsdebugger=OPTIONS       Qt's QML debugger\n");
 
 }  // namespace
 
 std::string help(bool withWindowOptions) {
-    std::string text(kHelp);
-    if (withWindowOptions) text += kWindowOptions;
-    return text;
+    std::string result = text(kHelp);
+    if (withWindowOptions) result += text(kWindowOptions);
+    return result;
 }
 
 std::string usage(std::string_view problem) {
-    return join({"quillmark: ", problem, "; try 'quillmark --help'"});
+    //: %1: what is wrong with the command line
+    return program(
+        text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "%1; try 'quillmark --help'"), {problem}));
 }
 
 std::string unknownOption(std::string_view argument) {
-    return join({"unknown option ", quoted(argument, '\'')});
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "unknown option '%1'"),
+                {escaped(argument)});
 }
 
 std::string unexpectedArgument(std::string_view argument) {
-    return join({"unexpected argument ", quoted(argument, '\'')});
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "unexpected argument '%1'"),
+                {escaped(argument)});
 }
 
 std::string optionNeedsValue(std::string_view option) {
-    return join({"option ", option, " needs a value"});
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "option %1 needs a value"), {option});
 }
 
 std::string locateTakes(int lines) {
-    return join(
-        {"--locate takes a position, two lines (the longitude and the latitude) or - for "
-         "standard input, not ",
-         number(lines)});
+    //: %1: how many were given
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "--locate takes a position, two lines (the longitude and the "
+                                  "latitude) or - for standard input, not %1"),
+                {number(lines)});
 }
 
 std::string distanceTakes(int locators) {
-    return join({"--distance takes two locators, not ", number(locators)});
+    return text(
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "--distance takes two locators, not %1"),
+        {number(locators)});
 }
 
 std::string badPrecision(std::string_view value) {
-    return join({"--precision takes 2, 4, 6, 8 or 10, not ", quoted(value, '\'')});
+    //: %1: what was given instead
+    return text(
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "--precision takes 2, 4, 6, 8 or 10, not '%1'"),
+        {escaped(value)});
 }
 
-std::string precisionWithoutLocate() { return "--precision goes with --locate"; }
+std::string precisionWithoutLocate() {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "--precision goes with --locate"));
+}
 
-std::string oneRequestAtATime() { return "give one of --locate, --position and --distance, once"; }
+std::string oneRequestAtATime() {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "give one of --locate, --position and --distance, once"));
+}
 
 std::string missingComponent(std::string_view axis, std::string_view line, std::string_view what) {
-    return join({"the ", axis, " ", quoted(line), " has no ", what});
+    //: %1: longitude or latitude; %2: the coordinate line; %3: such as "degrees from 0 to 179"
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "the %1 \"%2\" has no %3"),
+                {text(axis), escaped(line), text(what)});
 }
 
 std::string inexactSeconds(std::string_view axis, std::string_view line) {
-    return join({"the ", axis, " ", quoted(line),
-                 " has a fraction of a second that is not up to 18 decimal digits"});
+    //: %1: longitude or latitude; %2: the coordinate line
+    return text(QT_TRANSLATE_NOOP(
+                    "quillmark::CommandLine",
+                    "the %1 \"%2\" has a fraction of a second that is not up to 18 decimal digits"),
+                {text(axis), escaped(line)});
 }
 
 std::string missingHemisphere(std::string_view axis, std::string_view line, char first,
                               char second) {
-    const char letters[] = {first, ' ', 'o', 'r', ' ', second};
-    return join({"the ", axis, " ", quoted(line), " has no hemisphere letter ",
-                 std::string_view(letters, sizeof letters)});
+    //: %1: longitude or latitude; %2: the coordinate line; %3, %4: E and W, or N and S
+    return text(
+        QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                          "the %1 \"%2\" has no hemisphere letter %3 or %4"),
+        {text(axis), escaped(line), std::string_view(&first, 1), std::string_view(&second, 1)});
 }
 
-std::string invalidInteger(std::string_view what) { return join({what, "."}); }
+std::string invalidInteger(std::string_view textGiven) {
+    //: %1: the text read as a whole number of degrees, minutes or seconds
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "'%1' is not a valid integer value."),
+                {escaped(textGiven)});
+}
 
-std::string notALocator(std::string_view text, const LocatorRefusal& refusal) {
-    const std::string locator = join({"the locator ", quoted(text)});
+std::string outOfRange(LocatorError error) {
+    // The window's own text, translated as the window translates it.
+    const std::string written(MessageText(error));
+    return std::string(Translated("quillmark::LocatorError", written.c_str()));
+}
+
+std::string notALocator(std::string_view locatorText, const LocatorRefusal& refusal) {
+    const std::string locator = escaped(locatorText);
     using Reason = LocatorRefusal::Reason;
     switch (refusal.reason) {
         case Reason::WrongLength:
-            return join({locator, " has ", number(refusal.length),
-                         refusal.length == 1 ? " character" : " characters",
-                         "; a locator has 2 to 10"});
+            if (refusal.length == 1) {
+                return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                              "the locator \"%1\" has 1 character; a locator has "
+                                              "2 to 10"),
+                            {locator});
+            }
+            //: %2: how many characters, 0 or more than 10
+            return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                          "the locator \"%1\" has %2 characters; a locator has 2 "
+                                          "to 10"),
+                        {locator, number(refusal.length)});
         case Reason::OddLength:
-            return join({locator, " has an odd number of characters (", number(refusal.length),
-                         "); a locator has 2, 4, 6, 8 or 10"});
+            return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                          "the locator \"%1\" has an odd number of characters "
+                                          "(%2); a locator has 2, 4, 6, 8 or 10"),
+                        {locator, number(refusal.length)});
         case Reason::NotLetterOrDigit:
-            return join({locator, " has ", character(refusal.character), " at ",
-                         number(refusal.position), ", which is neither a letter nor a digit"});
+            //: %2: the character, quoted, or "a byte that is no UTF-8"; %3: its place, from 1
+            return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                          "the locator \"%1\" has %2 at %3, which is neither a "
+                                          "letter nor a digit"),
+                        {locator, character(refusal.character), number(refusal.position)});
         case Reason::OutOfPairRange: {
             const PairRange range = pairRangeAt(refusal.position);
-            const char span[] = {range.first, ' ', 't', 'o', ' ', range.last};
-            return join({locator, " has ", character(refusal.character), " at ",
-                         number(refusal.position), " where ", pairName(refusal.position), " goes, ",
-                         std::string_view(span, sizeof span)});
+            //: %2: the character, quoted; %3: its place, from 1; %4: such as "a field letter";
+            //: %5 to %6: what that place takes, such as A to R
+            return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                          "the locator \"%1\" has %2 at %3 where %4 goes, %5 to "
+                                          "%6"),
+                        {locator, character(refusal.character), number(refusal.position),
+                         text(pairName(refusal.position)), std::string_view(&range.first, 1),
+                         std::string_view(&range.last, 1)});
         }
     }
     return locator;
 }
 
-std::string notAPosition(std::string_view text, const PositionRefusal& refusal) {
+std::string notAPosition(std::string_view given, const PositionRefusal& refusal) {
     using Reason = PositionRefusal::Reason;
     switch (refusal.reason) {
         case Reason::Empty:
-            return positionEmpty(text);
+            return positionEmpty(given);
         case Reason::Unreadable:
         case Reason::OtherAxis:
-            return positionUnreadable(text);
+            return positionUnreadable(given);
         case Reason::OneValue:
-            return positionOneValue(text);
+            return positionOneValue(given);
         case Reason::TooManyValues:
-            return positionTooManyValues(text);
+            return positionTooManyValues(given);
         case Reason::LatitudeOutOfRange:
-            return positionLatitudeOutOfRange(text);
+            return positionLatitudeOutOfRange(given);
         case Reason::LongitudeOutOfRange:
-            return positionLongitudeOutOfRange(text);
+            return positionLongitudeOutOfRange(given);
         case Reason::TwoLatitudes:
-            return positionTwoLatitudes(text);
+            return positionTwoLatitudes(given);
         case Reason::TwoLongitudes:
-            return positionTwoLongitudes(text);
+            return positionTwoLongitudes(given);
         case Reason::HemisphereOnOneValue:
-            return positionHemisphereOnOneValue(text);
+            return positionHemisphereOnOneValue(given);
         case Reason::SignAndHemisphere:
-            return positionSignAndHemisphere(text);
+            return positionSignAndHemisphere(given);
         case Reason::MinutesTooLarge:
-            return positionMinutesTooLarge(text);
+            return positionMinutesTooLarge(given);
         case Reason::SecondsTooLarge:
-            return positionSecondsTooLarge(text);
+            return positionSecondsTooLarge(given);
         case Reason::MissingMark:
-            return positionMissingMark(text);
+            return positionMissingMark(given);
         case Reason::LooksLikeMinutes:
-            return positionLooksLikeMinutes(text);
+            return positionLooksLikeMinutes(given);
         case Reason::HyphenBetweenNumbers:
-            return positionHyphenBetweenNumbers(text);
+            return positionHyphenBetweenNumbers(given);
         case Reason::DecimalComma:
-            return positionDecimalComma(text);
+            return positionDecimalComma(given);
         case Reason::Exponent:
-            return positionExponent(text);
+            return positionExponent(given);
         case Reason::NotANumber:
-            return positionNotANumber(text);
+            return positionNotANumber(given);
         case Reason::TooManyDecimals:
-            return positionTooManyDecimals(text);
+            return positionTooManyDecimals(given);
         case Reason::StrayText:
-            return positionStrayText(text, refusal.text);
+            return positionStrayText(given, refusal.text);
         case Reason::NotALocator:
-            return notALocator(text, refusal.locator);
+            return notALocator(given, refusal.locator);
         case Reason::PositionlessLink:
-            return positionlessLink(text);
+            return positionlessLink(given);
         case Reason::OtherSite:
-            return linkToOtherSite(text, refusal.text);
+            return linkToOtherSite(given, refusal.text);
         case Reason::OffsetMap:
-            return linkToOffsetMap(text, refusal.service);
+            return linkToOffsetMap(given, refusal.service);
     }
-    return positionUnreadable(text);
+    return positionUnreadable(given);
 }
 
-std::string positionEmpty(std::string_view text) { return join({position(text), " is empty"}); }
-
-std::string positionUnreadable(std::string_view text) {
-    return join({position(text), " is written in no notation quillmark reads"});
+std::string positionEmpty(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "the position \"%1\" is empty"),
+                {escaped(given)});
 }
 
-std::string positionOneValue(std::string_view text) {
-    return join(
-        {position(text), " has one value; a position needs the latitude and the longitude"});
+std::string positionUnreadable(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" is written in no notation quillmark reads"),
+                {escaped(given)});
 }
 
-std::string positionTooManyValues(std::string_view text) {
-    return join({position(text), " has more than two numbers"});
+std::string positionOneValue(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has one value; a position needs the "
+                                  "latitude and the longitude"),
+                {escaped(given)});
 }
 
-std::string positionLatitudeOutOfRange(std::string_view text) {
-    return join({position(text), " has a latitude outside 90°S to 90°N, 90°N excluded"});
+std::string positionTooManyValues(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has more than two numbers"),
+                {escaped(given)});
 }
 
-std::string positionLongitudeOutOfRange(std::string_view text) {
-    return join({position(text), " has a longitude outside 180°W to 180°E, 180°E excluded"});
+std::string positionLatitudeOutOfRange(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a latitude outside 90°S to 90°N, 90°N "
+                                  "excluded"),
+                {escaped(given)});
 }
 
-std::string positionTwoLatitudes(std::string_view text) {
-    return join({position(text), " has two latitudes"});
+std::string positionLongitudeOutOfRange(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a longitude outside 180°W to 180°E, "
+                                  "180°E excluded"),
+                {escaped(given)});
 }
 
-std::string positionTwoLongitudes(std::string_view text) {
-    return join({position(text), " has two longitudes"});
+std::string positionTwoLatitudes(std::string_view given) {
+    return text(
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "the position \"%1\" has two latitudes"),
+        {escaped(given)});
 }
 
-std::string positionHemisphereOnOneValue(std::string_view text) {
-    return join({position(text), " names the hemisphere of one value but not of the other"});
+std::string positionTwoLongitudes(std::string_view given) {
+    return text(
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "the position \"%1\" has two longitudes"),
+        {escaped(given)});
 }
 
-std::string positionSignAndHemisphere(std::string_view text) {
-    return join({position(text), " has a value with both a sign and a hemisphere"});
+std::string positionHemisphereOnOneValue(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" names the hemisphere of one value but not "
+                                  "of the other"),
+                {escaped(given)});
 }
 
-std::string positionMinutesTooLarge(std::string_view text) {
-    return join({position(text), " has minutes of 60 or more"});
+std::string positionSignAndHemisphere(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a value with both a sign and a "
+                                  "hemisphere"),
+                {escaped(given)});
 }
 
-std::string positionSecondsTooLarge(std::string_view text) {
-    return join({position(text), " has seconds of 60 or more"});
+std::string positionMinutesTooLarge(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has minutes of 60 or more"),
+                {escaped(given)});
 }
 
-std::string positionMissingMark(std::string_view text) {
-    return join(
-        {position(text), " has minutes or seconds without their mark before another number"});
+std::string positionSecondsTooLarge(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has seconds of 60 or more"),
+                {escaped(given)});
 }
 
-std::string positionLooksLikeMinutes(std::string_view text) {
-    return join({position(text),
-                 " looks like degrees and decimal minutes without their marks; write ° and '"});
+std::string positionMissingMark(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has minutes or seconds without their mark "
+                                  "before another number"),
+                {escaped(given)});
 }
 
-std::string positionHyphenBetweenNumbers(std::string_view text) {
-    return join({position(text), " has a - or + right after a number: a sign or a separator?"});
+std::string positionLooksLikeMinutes(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" looks like degrees and decimal minutes "
+                                  "without their marks; write ° and '"),
+                {escaped(given)});
 }
 
-std::string positionDecimalComma(std::string_view text) {
-    return join({position(text), " has a comma between digits: a decimal comma or a separator?"});
+std::string positionHyphenBetweenNumbers(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a - or + right after a number: a sign "
+                                  "or a separator?"),
+                {escaped(given)});
 }
 
-std::string positionExponent(std::string_view text) {
-    return join({position(text), " has a number with an exponent"});
+std::string positionDecimalComma(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a comma between digits: a decimal "
+                                  "comma or a separator?"),
+                {escaped(given)});
 }
 
-std::string positionNotANumber(std::string_view text) {
-    return join({position(text), " has NaN or infinity, which are no numbers"});
+std::string positionExponent(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a number with an exponent"),
+                {escaped(given)});
 }
 
-std::string positionTooManyDecimals(std::string_view text) {
-    return join({position(text), " has more than 18 decimals, which cannot be taken exactly"});
+std::string positionNotANumber(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has NaN or infinity, which are no numbers"),
+                {escaped(given)});
 }
 
-std::string positionStrayText(std::string_view text, std::string_view stray) {
-    return join({position(text), " has ", quoted(stray), ", which is no part of a position"});
+std::string positionTooManyDecimals(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has more than 18 decimals, which cannot be "
+                                  "taken exactly"),
+                {escaped(given)});
 }
 
-std::string positionlessLink(std::string_view text) {
-    return join({link(text),
-                 " holds no position (open a short link first and give the address it "
-                 "leads to)"});
+std::string positionlessLink(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the link \"%1\" holds no position (open a short link first and "
+                                  "give the address it leads to)"),
+                {escaped(given)});
 }
 
-std::string linkToOtherSite(std::string_view text, std::string_view host) {
-    return join({link(text), " is to ", quoted(host), ", whose positions quillmark does not read"});
+std::string positionStrayText(std::string_view given, std::string_view stray) {
+    //: %2: the words or characters, from the position
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has \"%2\", which is no part of a "
+                                  "position"),
+                {escaped(given), escaped(stray)});
 }
 
-std::string linkToOffsetMap(std::string_view text, OffsetMapService service) {
-    return join({link(text), " is to ", offsetMapName(service),
-                 ", whose coordinates are deliberately offset from WGS-84"});
+std::string linkToOtherSite(std::string_view given, std::string_view host) {
+    //: %2: the link's host, such as www.bing.com
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the link \"%1\" is to \"%2\", whose positions quillmark does "
+                                  "not read"),
+                {escaped(given), escaped(host)});
 }
 
+std::string linkToOffsetMap(std::string_view given, OffsetMapService service) {
+    //: %2: the map service, such as Baidu Maps
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the link \"%1\" is to %2, whose coordinates are deliberately "
+                                  "offset from WGS-84"),
+                {escaped(given), text(offsetMapName(service))});
+}
+
+// "line N: " stays as it is in every language: scripts read the number.
 std::string onLine(long long number, std::string_view message) {
-    return join({"line ", std::to_string(number), ": ", message});
+    return "line " + std::to_string(number) + ": " + std::string(message);
 }
 
-std::string moreThanOneTab() { return "more than one tab; a line holds two columns"; }
+std::string moreThanOneTab() {
+    return text(
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "more than one tab; a line holds two columns"));
+}
 
-std::string failed(std::string_view message) { return join({"quillmark: ", message}); }
+std::string failed(std::string_view message) { return program(message); }
 
+// The system's reason stays as the C library gives it.
 std::string cannotWrite(int error) {
-    return join({"quillmark: cannot write the output: ", std::strerror(error)});
+    return program(text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "cannot write the output: %1"),
+                        {std::strerror(error)}));
 }
 
 std::string cannotRead(int error) {
-    return join({"quillmark: cannot read standard input: ", std::strerror(error)});
+    return program(
+        text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "cannot read standard input: %1"),
+             {std::strerror(error)}));
+}
+
+std::string cannotLoadWindow(std::string_view error) {
+    //: %1: the system's reason, in English
+    return program(
+        text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "cannot load the window: %1"), {error}));
 }
 
 std::string quoted(std::string_view text, char mark) {
+    return std::string(1, mark) + escaped(text) + mark;
+}
+
+std::string escaped(std::string_view text) {
     static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string result(1, mark);
+    std::string result;
     std::size_t i = 0;
     while (i < text.size()) {
         const DecodedCharacter c = decodeUtf8(text.substr(i));
@@ -378,7 +554,7 @@ std::string quoted(std::string_view text, char mark) {
         }
         i += c.length;
     }
-    return result + mark;
+    return result;
 }
 
 }  // namespace quillmark::messages

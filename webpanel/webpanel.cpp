@@ -1,12 +1,19 @@
 #include "webpanel/webpanel.h"
 
-#include <memory>
+#include <signal.h>
+#include <unistd.h>
+
+#include <utility>
 
 #include <QtGui/private/qopenglcontext_p.h>
+#include <QAuthenticator>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLoggingCategory>
+#include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QQuickWindow>
+#include <QTimer>
 #include <QWebEngineCertificateError>
 #include <QWebEngineClientCertificateSelection>
 #include <QWebEngineDownloadRequest>
@@ -18,12 +25,47 @@
 #include <QWebEngineProfile>
 #include <QWebEngineRegisterProtocolHandlerRequest>
 #include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace quillmark {
 
 namespace {
+
+// Chromium's switches for the panels, ahead of the user's own
+// (QTWEBENGINE_CHROMIUM_FLAGS), which win where they differ:
+// --disable-gpu: the panels are drawn in software; with its GPU thread the
+//   engine would load an OpenGL driver, for a page's WebGL if nothing else.
+// --no-unsandboxed-zygote: the engine starts one helper process less, which
+//   its start waits for and which holds memory for nothing the panels use.
+// --process-per-site: the two panels show one site: one renderer for both.
+const QByteArray kChromiumFlags = "--disable-gpu --no-unsandboxed-zygote --process-per-site";
+
+// A renderer whose resident memory grows past this is ended, and its panels
+// go blank. A panel's page of this size, images and scripts included, keeps
+// under 128 MB, most of it the engine's own code and heaps; three times that
+// leaves room for a heavy advertisement, and stops a page gone wrong long
+// before it troubles a small desktop machine.
+constexpr qint64 kRendererMemoryBound = qint64(384) << 20;
+// How often the renderer's memory is looked at; a page filling memory as
+// fast as it can gains a few hundred MB between two looks.
+constexpr int kMemoryWatchInterval = 100;
+
+// In every frame, before the page's own scripts, in a world of its own: a
+// page neither sees nor writes the clipboard. Copy and cut events, which
+// carry what is written, are stopped before the page hears of them and their
+// default (the selection) is refused, so nothing is written at all; paste
+// events are refused likewise.
+const char kNoClipboard[] = R"js((function () {
+    var refuse = function (event) {
+        event.stopImmediatePropagation();
+        event.preventDefault();
+    };
+    ['copy', 'cut', 'paste'].forEach(function (type) {
+        window.addEventListener(type, refuse, true);
+    });
+})();)js";
 
 WebEngineHost::Navigation navigationKind(QWebEnginePage::NavigationType type) {
     using Navigation = WebEngineHost::Navigation;
@@ -74,6 +116,14 @@ void harden(QWebEngineSettings* settings) {
     for (const auto& [attribute, on] : attributes) settings->setAttribute(attribute, on);
 }
 
+// Resident memory of process `pid` in bytes; 0 when it cannot be read.
+qint64 residentBytes(qint64 pid) {
+    QFile statm(QStringLiteral("/proc/%1/statm").arg(pid));
+    if (!statm.open(QIODevice::ReadOnly)) return 0;
+    const QList<QByteArray> pages = statm.readLine().split(' ');
+    return pages.size() > 1 ? pages[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
 // A page that asks its host before every navigation, and shows no dialogs.
 class PanelPage : public QWebEnginePage {
 public:
@@ -108,6 +158,13 @@ std::shared_ptr<QWebEngineProfile> sharedProfile() {
         profile = std::make_shared<QWebEngineProfile>();
         QObject::connect(profile.get(), &QWebEngineProfile::downloadRequested,
                          [](QWebEngineDownloadRequest* download) { download->cancel(); });
+        QWebEngineScript noClipboard;
+        noClipboard.setName(QStringLiteral("quillmark-no-clipboard"));
+        noClipboard.setSourceCode(QString::fromLatin1(kNoClipboard));
+        noClipboard.setInjectionPoint(QWebEngineScript::DocumentCreation);
+        noClipboard.setWorldId(QWebEngineScript::ApplicationWorld);
+        noClipboard.setRunsOnSubFrames(true);
+        profile->scripts()->insert(noClipboard);
         shared = profile;
     }
     return profile;
@@ -115,9 +172,10 @@ std::shared_ptr<QWebEngineProfile> sharedProfile() {
 
 class PanelView : public QWebEngineView, public WebEngineView {
 public:
-    PanelView(QWidget* parent, WebEngineHost& host)
+    PanelView(QWidget* parent, WebEngineHost& host, std::shared_ptr<QWebEngineProfile> profile)
         : QWebEngineView(parent),
-          m_profile(sharedProfile()),
+          m_host(host),
+          m_profile(std::move(profile)),
           m_page(new PanelPage(m_profile.get(), host)) {
         hide();
         setContextMenuPolicy(Qt::NoContextMenu);
@@ -141,10 +199,20 @@ public:
                 [](const QWebEngineCertificateError& error) {
                     QWebEngineCertificateError(error).rejectCertificate();
                 });
+        // A null authenticator cancels the challenge; one left as it comes
+        // would send empty credentials, again and again.
+        connect(page, &QWebEnginePage::authenticationRequired,
+                [](const QUrl&, QAuthenticator* credentials) { *credentials = QAuthenticator(); });
+        connect(page, &QWebEnginePage::proxyAuthenticationRequired,
+                [](const QUrl&, QAuthenticator* credentials, const QString&) {
+                    *credentials = QAuthenticator();
+                });
         connect(page, &QWebEnginePage::newWindowRequested,
                 [&host](QWebEngineNewWindowRequest& request) {
                     host.newWindowRequested(request.requestedUrl());
                 });
+        connect(page, &QWebEnginePage::linkHovered,
+                [this](const QString& url) { m_hoveredLink = QUrl(url); });
         // A load that is stopped or replaced by the next one reports nothing.
         connect(page, &QWebEnginePage::loadingChanged, [&host](const QWebEngineLoadingInfo& info) {
             if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus)
@@ -157,6 +225,12 @@ public:
                     if (status != QWebEnginePage::NormalTerminationStatus) host.loadFinished(false);
                 });
         setPage(m_page);
+        connect(&m_memoryWatch, &QTimer::timeout, this, [page] {
+            const qint64 renderer = page->renderProcessPid();
+            if (renderer > 0 && residentBytes(renderer) > kRendererMemoryBound)
+                ::kill(pid_t(renderer), SIGKILL);
+        });
+        m_memoryWatch.start(kMemoryWatchInterval);
     }
 
     ~PanelView() override {
@@ -169,14 +243,64 @@ public:
 
     void load(const QUrl& url) override { QWebEngineView::load(url); }
     QUrl url() const override { return QWebEngineView::url(); }
+    QUrl hoveredLink() const override { return m_hoveredLink; }
 
     void runScript(const QString& script, std::function<void(const QVariant&)> answer) override {
-        m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, answer);
+        if (answer)
+            m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, answer);
+        else
+            m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld);
+    }
+
+protected:
+    bool event(QEvent* event) override {
+        // The window shows no tooltips, nor do the pages in it.
+        if (event->type() == QEvent::ToolTip) return true;
+        return QWebEngineView::event(event);
+    }
+
+    // The engine's input widget, its dialogs and its popups are children of
+    // the view: each is watched from the moment it joins.
+    void childEvent(QChildEvent* event) override {
+        QWebEngineView::childEvent(event);
+        if (event->type() == QEvent::ChildAdded && event->child()->isWidgetType())
+            event->child()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = static_cast<QWidget*>(watched);
+        switch (event->type()) {
+            case QEvent::Show:
+                // A window of the engine (colour chooser, a select's list, a
+                // date picker) never appears: it is closed as it opens, which
+                // the engine takes as the user's cancel. Kept off the screen,
+                // a modal one would still block the window until it closes.
+                if (widget->isWindow()) {
+                    widget->setWindowModality(Qt::NonModal);
+                    widget->setAttribute(Qt::WA_DontShowOnScreen);
+                    QMetaObject::invokeMethod(widget, &QWidget::close, Qt::QueuedConnection);
+                }
+                break;
+            case QEvent::MouseButtonRelease:
+                if (const auto button = static_cast<QMouseEvent*>(event)->button();
+                    !widget->isWindow() && (button == Qt::LeftButton || button == Qt::MiddleButton))
+                    m_host.userClicked();
+                break;
+            case QEvent::ToolTip:
+                return true;
+            default:
+                break;
+        }
+        return false;
     }
 
 private:
+    WebEngineHost& m_host;
     std::shared_ptr<QWebEngineProfile> m_profile;
     PanelPage* m_page;
+    // The link under the pointer, as the page's renderer last reported it.
+    QUrl m_hoveredLink;
+    QTimer m_memoryWatch;
 };
 
 void deleteShareContext() {
@@ -195,6 +319,35 @@ void dropSoftwareWarning(QtMsgType type, const QMessageLogContext& context,
         return;
     previousMessageHandler(type, context, message);
 }
+
+// Holds the started engine's profile until a view takes it over.
+std::shared_ptr<QWebEngineProfile>& startedProfile() {
+    static std::shared_ptr<QWebEngineProfile> profile;
+    return profile;
+}
+
+// Sets an environment variable while alive, then puts back what was there,
+// so that no program started later (the system's web browser) inherits it.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const QByteArray& value)
+        : m_name(name), m_had(qEnvironmentVariableIsSet(name)), m_before(qgetenv(name)) {
+        qputenv(name, value);
+    }
+    ~ScopedEnvironment() {
+        if (m_had)
+            qputenv(m_name, m_before);
+        else
+            qunsetenv(m_name);
+    }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    const char* m_name;
+    bool m_had;
+    QByteArray m_before;
+};
 
 }  // namespace
 
@@ -216,8 +369,31 @@ WebPanelFactory::WebPanelFactory() {
     }
 }
 
+void WebPanelFactory::startEngine() {
+    static bool started = false;
+    if (std::exchange(started, true)) return;
+    // The engine asks, as it starts, whether OpenGL works on other threads;
+    // on X11 Qt answers by making a trial context, which maps Mesa's driver
+    // into the program. Asked here first with the check turned off, Qt keeps
+    // the answer and never makes the trial.
+    {
+        const ScopedEnvironment noTrial("QT_OPENGL_NO_SANITY_CHECK", "1");
+        QOpenGLContext::supportsThreadedOpenGL();
+    }
+    const QByteArray userFlags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    const ScopedEnvironment flags("QTWEBENGINE_CHROMIUM_FLAGS",
+                                  kChromiumFlags + ' ' + userFlags.trimmed());
+    startedProfile() = sharedProfile();
+    // Should no view take it over, the profile goes before the engine does
+    // (routines added later run earlier).
+    qAddPostRoutine([] { startedProfile().reset(); });
+}
+
 WebEngineView* WebPanelFactory::createView(QWidget* parent, WebEngineHost& host) {
-    return new PanelView(parent, host);
+    startEngine();
+    auto* view = new PanelView(parent, host, sharedProfile());
+    startedProfile().reset();
+    return view;
 }
 
 }  // namespace quillmark

@@ -19,6 +19,9 @@ public:
     // only when it is linked into the program from the start.
     WebPanelFactory();
 
+    // Starts Chromium with the panels' settings (no GPU, no OpenGL driver,
+    // one renderer for the pages of one site) and the shared profile.
+    void startEngine() override;
     WebEngineView* createView(QWidget* parent, WebEngineHost& host) override;
 };
 

@@ -22,16 +22,21 @@ struct Outcome {
 };
 
 // Runs the program with no display to connect to, `input` on its standard input
-// (and no core file should Qt give up).
-Outcome run(const QStringList& arguments, const QByteArray& input = {}) {
+// (and no core file should Qt give up), on a desktop that names no language
+// unless `desktop` ("LANG=zh_TW.UTF-8" ...) says otherwise.
+Outcome run(const QStringList& arguments, const QByteArray& input = {},
+            const QStringList& desktop = {}) {
     QProcess process;
     process.setChildProcessModifier([] {
         const rlimit none{0, 0};
         setrlimit(RLIMIT_CORE, &none);
     });
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL",
+                             "LC_MESSAGES", "LANG"})
         environment.remove(QString::fromLatin1(name));
+    for (const QString& variable : desktop)
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUILLMARK_PROGRAM), arguments);
     process.write(input);
@@ -116,6 +121,7 @@ TEST(CommandLineTest, BadLinesGiveOneLineOnStandardErrorAndStatusOne) {
         {"113 °15'53\"E", "23°6'32\"N", "quillmark: '113 ' is not a valid integer value."},
         {"2147483648°0'0\"E", "23°6'32\"N",
          "quillmark: '2147483648' is not a valid integer value."},
+        {"1\n°0'0\"E", "0°0'0\"N", "quillmark: '1\\x0A' is not a valid integer value."},
         {"179°59'59\"W", "91°0'0\"N", "quillmark: 纬度参数出错！"},
         {"0°0'0\"E", "90°0'0\"N", "quillmark: 纬度参数出错！"},
         {"180°0'0\"E", "0°0'0\"N",
@@ -352,6 +358,104 @@ TEST(CommandLineTest, AnythingNotUnderstoodIsOneLineAndStatusTwo) {
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err, "quillmark: " + QString::fromUtf8(problem) + "; try 'quillmark --help'\n");
+    }
+}
+
+// Columns a terminal gives `line`: two for each East Asian wide character.
+int columns(const QString& line) {
+    int width = 0;
+    for (const char32_t c : line.toUcs4()) {
+        const bool wide = (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+                          (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+                          (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+                          (c >= 0xFFE0 && c <= 0xFFE6);
+        width += wide ? 2 : 1;
+    }
+    return width;
+}
+
+// Messages and help follow the desktop by the window's rule; what scripts
+// read (standard output, "quillmark: ", "line N: ", the statuses) does not.
+TEST(CommandLineTest, SpeaksTheDesktopsLanguage) {
+    struct Desktop {
+        QStringList environment;
+        const char* usage;    // --precision %1 --locate a b: no value is read as a pattern
+        const char* refusal;  // --position SL
+        const char* notice;   // the latitude out of range
+        const char* tabs;     // a batch line with two tabs
+        const char* help;     // --help's first line
+    };
+    const Desktop desktops[] = {
+        {{"LANG=C.UTF-8"},
+         "--precision takes 2, 4, 6, 8 or 10, not '%1'; try 'quillmark --help'",
+         "the locator \"SL\" has \"S\" at 1 where a field letter goes, A to R",
+         "纬度参数出错！",
+         "more than one tab; a line holds two columns",
+         "Usage: quillmark [OPTION]..."},
+        // Qt finds no language it knows: the texts as written, through Qt.
+        {{"LANG=xx_YY.UTF-8"},
+         "--precision takes 2, 4, 6, 8 or 10, not '%1'; try 'quillmark --help'",
+         "the locator \"SL\" has \"S\" at 1 where a field letter goes, A to R",
+         "纬度参数出错！",
+         "more than one tab; a line holds two columns",
+         "Usage: quillmark [OPTION]..."},
+        {{"LC_ALL=de_DE.UTF-8", "LANG=zh_TW.UTF-8"},
+         "--precision takes 2, 4, 6, 8 or 10, not '%1'; try 'quillmark --help'",
+         "the locator \"SL\" has \"S\" at 1 where a field letter goes, A to R",
+         "Latitude out of range!",
+         "more than one tab; a line holds two columns",
+         "Usage: quillmark [OPTION]..."},
+        {{"LANGUAGE=fr:zh_HK", "LANG=C"},
+         "--precision 只接受 2、4、6、8 或 10，而不是「%1」；請嘗試執行「quillmark --help」",
+         "網格「SL」的第 1 個字元是「S」，此處應為場字母（A 到 R）",
+         "緯度參數出錯！",
+         "Tab 字元多於一個；每行只有兩欄",
+         "用法：quillmark [選項]..."},
+        {{"LC_MESSAGES=zh_CN.UTF-8", "LANG=en_GB.UTF-8"},
+         "--precision 只接受 2、4、6、8 或 10，而不是“%1”；请尝试执行“quillmark --help”",
+         "网格“SL”的第 1 个字符是“S”，此处应为场字母（A 到 R）",
+         "纬度参数出错！",
+         "制表符多于一个；每行只有两列",
+         "用法：quillmark [选项]..."},
+    };
+    const Outcome untranslatedHelp = run({"--help-all"});
+    for (const Desktop& d : desktops) {
+        const auto on = [&](const QStringList& arguments, const QByteArray& input = {}) {
+            return run(arguments, input, d.environment);
+        };
+        SCOPED_TRACE(d.environment.join(' ').toStdString());
+        const Outcome usage = on({"--precision", "%1", "--locate", "a", "b"});
+        EXPECT_EQ(usage.status, 2);
+        EXPECT_EQ(usage.err, "quillmark: " + QString::fromUtf8(d.usage) + '\n');
+        const Outcome refusal = on({"--position", "SL"});
+        EXPECT_EQ(refusal.status, 1);
+        EXPECT_EQ(refusal.err, "quillmark: " + QString::fromUtf8(d.refusal) + '\n');
+        const Outcome notice = on({"--locate", "0°0'0\"E", "90°0'0\"N"});
+        EXPECT_EQ(notice.status, 1);
+        EXPECT_EQ(notice.err, "quillmark: " + QString::fromUtf8(d.notice) + '\n');
+        const Outcome batch = on({"--locate", "-"}, "1°0'0\"E\t2°0'0\"N\t3\n0°0'0\"E\t90°0'0\"N\n");
+        EXPECT_EQ(batch.status, 1);
+        EXPECT_EQ(batch.out, "\n\n");
+        EXPECT_EQ(batch.err, "line 1: " + QString::fromUtf8(d.tabs) +
+                                 "\nline 2: " + QString::fromUtf8(d.notice) + '\n');
+
+        // Data stays data: the names of a square's points are read by scripts.
+        EXPECT_EQ(on({"--position", "OL63"}).out,
+                  "centre 113°0'0\"E 23°30'0\"N\nsouth-west 112°0'0\"E 23°0'0\"N\n"
+                  "north-east 114°0'0\"E 24°0'0\"N\n");
+
+        // The whole help, options as they are, fits an 80-column terminal.
+        const Outcome help = on({"--help-all"});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_EQ(help.out.section('\n', 0, 0), QString::fromUtf8(d.help));
+        if (QByteArray(d.help).startsWith("Usage")) {
+            EXPECT_EQ(help.out, untranslatedHelp.out);
+        }
+        for (const char* option : {"--locate", "--precision", "--position", "--distance",
+                                   "--help-all", "-qwindowgeometry", "-qmljsdebugger="})
+            EXPECT_TRUE(help.out.contains(option)) << option;
+        for (const QString& line : help.out.split('\n'))
+            EXPECT_LE(columns(line), 80) << line.toStdString();
     }
 }
 

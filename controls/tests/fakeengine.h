@@ -23,12 +23,15 @@ public:
         m_url = url;
     }
     QUrl url() const override { return m_url; }
+    QUrl hoveredLink() const override { return hovered; }
     void runScript(const QString& script, std::function<void(const QVariant&)> answer) override {
         scripts.push_back(script);
-        if (answerScripts) answerScripts(script, answer);
+        if (answerScripts) answerScripts(script, std::move(answer));
     }
 
     WebEngineHost& host;
+    // The link under the pointer, as the test sets it.
+    QUrl hovered;
     std::vector<QUrl> loads;
     std::vector<QString> scripts;
     // Answers a script, at once or later; unset, scripts go unanswered.
@@ -40,12 +43,19 @@ private:
 
 class FakeEngine : public WebEngineFactory {
 public:
+    void startEngine() override {}
     WebEngineView* createView(QWidget* parent, WebEngineHost& host) override {
         views.push_back(new FakeEngineView(parent, host));
+        views.back()->answerScripts = answerScripts;
         return views.back();
     }
 
     std::vector<FakeEngineView*> views;
+    // What new views answer with: the document's state "ok", at once.
+    std::function<void(const QString&, std::function<void(const QVariant&)>)> answerScripts =
+        [](const QString&, const std::function<void(const QVariant&)>& answer) {
+            if (answer) answer(QStringLiteral("ok"));
+        };
 };
 
 }  // namespace quillmark::testing

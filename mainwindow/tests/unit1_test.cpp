@@ -20,6 +20,7 @@
 #include "gridmap/bitmapimage.h"
 #include "gridmap/zoomimage.h"
 #include "mainwindow/Unit1.h"
+#include "mainwindow/tests/windowin.h"
 
 namespace quillmark {
 namespace {
@@ -289,19 +290,7 @@ TEST_F(Form1Test, ErrorInAHandlerIsShownAndTheSettingHandlerGoesOn) {
 }
 
 TEST_F(Form1Test, CaptionsFitTheirControls) {
-    for (QLabel* label : form->findChildren<QLabel*>()) {
-        if (label->text().isEmpty()) continue;
-        // QLabel centres the line vertically; the ink must stay inside.
-        const QFontMetrics metrics(label->font());
-        const QRect ink = metrics.tightBoundingRect(label->text());
-        const int baseline = (label->height() - metrics.height()) / 2 + metrics.ascent();
-        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
-            << qPrintable(label->objectName());
-        EXPECT_GE(baseline + ink.top(), 0) << qPrintable(label->objectName());
-        EXPECT_LE(baseline + ink.bottom(), label->height()) << qPrintable(label->objectName());
-    }
-    for (auto* button : form->findChildren<RadioButton*>())
-        EXPECT_LE(button->sizeHint().width(), button->width()) << qPrintable(button->objectName());
+    testing::ExpectCaptionsFit(*form);
     for (TextBox* box : {form->EditLon, form->EditLat}) {
         const QFontMetrics metrics(box->font());
         EXPECT_LE(metrics.horizontalAdvance(box->text()), box->width() - 8)

@@ -19,6 +19,7 @@
 namespace quillmark {
 namespace {
 
+using testing::ExpectCaptionsFit;
 using testing::WindowIn;
 
 // One text of the window in the program's own language, Traditional Chinese
@@ -104,21 +105,7 @@ TEST(WindowLanguages, EveryTextFitsItsControlInEveryLanguage) {
     for (const Language language : kLanguages) {
         SCOPED_TRACE(LanguageTag(language).toStdString());
         WindowIn w(language);
-        for (QLabel* label : w.form->findChildren<QLabel*>()) {
-            if (label->text().isEmpty()) continue;
-            // QLabel centres the line vertically; the ink must stay inside.
-            const QFontMetrics metrics(label->font());
-            const QRect ink = metrics.tightBoundingRect(label->text());
-            const int baseline = (label->height() - metrics.height()) / 2 + metrics.ascent();
-            EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
-                << qPrintable(label->objectName());
-            EXPECT_GE(baseline + ink.top(), 0) << qPrintable(label->objectName());
-            EXPECT_LE(baseline + ink.bottom(), label->height()) << qPrintable(label->objectName());
-        }
-        for (auto* button : w.form->findChildren<RadioButton*>()) {
-            EXPECT_LE(button->sizeHint().width(), button->width())
-                << qPrintable(button->objectName());
-        }
+        ExpectCaptionsFit(*w.form);
         for (QGroupBox* box : w.form->findChildren<QGroupBox*>()) {
             QStyleOptionGroupBox option;
             option.initFrom(box);

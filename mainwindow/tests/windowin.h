@@ -3,8 +3,13 @@
 
 #include <memory>
 
+#include <gtest/gtest.h>
+
+#include <QFontMetrics>
+#include <QLabel>
 #include <QTimer>
 
+#include "controls/radiobutton.h"
 #include "languages/languages.h"
 #include "mainwindow/Unit1.h"
 
@@ -25,5 +30,23 @@ struct WindowIn {
     }
     std::unique_ptr<TForm1> form;
 };
+
+// Every caption of the window's labels and radio buttons fits its control:
+// the whole line across, and its ink (QLabel centres the line vertically)
+// between the top and bottom edges.
+inline void ExpectCaptionsFit(const TForm1& form) {
+    for (QLabel* label : form.findChildren<QLabel*>()) {
+        if (label->text().isEmpty()) continue;
+        const QFontMetrics metrics(label->font());
+        const QRect ink = metrics.tightBoundingRect(label->text());
+        const int baseline = (label->height() - metrics.height()) / 2 + metrics.ascent();
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
+            << qPrintable(label->objectName());
+        EXPECT_GE(baseline + ink.top(), 0) << qPrintable(label->objectName());
+        EXPECT_LE(baseline + ink.bottom(), label->height()) << qPrintable(label->objectName());
+    }
+    for (auto* button : form.findChildren<RadioButton*>())
+        EXPECT_LE(button->sizeHint().width(), button->width()) << qPrintable(button->objectName());
+}
 
 }  // namespace quillmark::testing

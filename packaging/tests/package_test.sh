@@ -6,7 +6,8 @@
 # changelog, metainfo and manual page, that the manual page says all --help
 # says, that lintian finds no error or warning, that the desktop entry and the
 # metainfo pass their validators, and that the program's package alone locates
-# without a display and runs its window without a word about the web panels.
+# without a display, speaks the desktop's language on the command line, and
+# runs its window without a word about the web panels.
 # Usage: package_test.sh <build-dir> <app-id>
 set -euo pipefail
 build=$1
@@ -31,7 +32,9 @@ panels=$scratch/panels
 dpkg-deb -x "$program_deb" "$program"
 dpkg-deb -x "$panels_deb" "$panels"
 quillmark=$program/usr/bin/quillmark
-no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+# No display, and a desktop that names no language, as help2man's.
+no_display=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u LANGUAGE -u LC_MESSAGES
+    LC_ALL=C.UTF-8)
 version=$("${no_display[@]}" "$quillmark" --version | awk '{ print $2 }')
 
 # Each package holds exactly its files.
@@ -41,6 +44,7 @@ done)
 multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 expected_program=$(sort <<EOF
 usr/bin/quillmark
+usr/lib/$multiarch/quillmark/quillmark-translations.so
 usr/lib/$multiarch/quillmark/quillmark-window.so
 usr/share/applications/$id.desktop
 usr/share/doc/quillmark/changelog.gz
@@ -66,7 +70,8 @@ done
 
 # Control fields: what each package is, and what it depends on. The program's
 # and the panels' own Depends are the libraries they link and nothing else,
-# but for the Qt translations the program loads.
+# but for the Qt translations the program loads and the engine's helper
+# process the panels start.
 field() { dpkg-deb --field "$1" "$2"; }
 while IFS='|' read -r deb name pattern; do
     value=$(field "${!deb}" "$name")
@@ -84,6 +89,7 @@ program_deb|Depends|libqt6widgets6
 program_deb|Recommends|quillmark-webpanels.*fonts-noto-cjk.*qt6-wayland
 panels_deb|Depends|^quillmark \(= $version\)(, lib[^,]+)+$
 panels_deb|Depends|libqt6webenginewidgets6
+panels_deb|Depends|libqt6webenginecore6-bin
 EOF
 
 # One version everywhere, and one release date.
@@ -120,7 +126,8 @@ done < <("${no_display[@]}" "$quillmark" --help | awk '
 LC_ALL=C.UTF-8 lintian --fail-on error,warning "${debs[@]}" >"$scratch/lintian.log" 2>&1 ||
     { cat "$scratch/lintian.log" >&2; fail "lintian found errors or warnings"; }
 
-for elf in "$quillmark" "$panels/usr/lib/$multiarch/quillmark/quillmark-webpanel.so"; do
+for elf in "$quillmark" "$program/usr/lib/$multiarch/quillmark/quillmark-translations.so" \
+    "$panels/usr/lib/$multiarch/quillmark/quillmark-webpanel.so"; do
     ! LC_ALL=C readelf -d "$elf" | grep -q -E 'RPATH|RUNPATH' || fail "$elf has a run path"
 done
 png_size() {  # width x height from the PNG header
@@ -143,6 +150,9 @@ grep -q "^Icon=$id\$" "$program/usr/share/applications/$id.desktop" || fail "des
 # window runs past its panels' first page (three seconds) without a word.
 [[ $("${no_display[@]}" "$quillmark" --locate "113°15'53.76\"E" "23°6'32.02\"N") == OL63PC ]] ||
     fail "the packed program does not locate"
+message=$("${no_display[@]}" LC_ALL=zh_TW.UTF-8 "$quillmark" --precision 7 2>&1) || true
+[[ $message == "quillmark: --precision 只能與 --locate 一起使用；請嘗試執行「quillmark --help」" ]] ||
+    fail "the packed program does not translate its messages: $message"
 mkdir -m 700 "$scratch/runtime"
 status=0
 "${no_display[@]}" QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime" \

@@ -1,6 +1,6 @@
 // Engine tests run inside one QApplication with the build's engine plugin, and
-// with the user's data, cache and configuration folders in a folder of their
-// own, to see that the panels write nothing there.
+// with the user's home, data, cache and configuration folders in a folder of
+// their own, to see that the panels write nothing there.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -14,6 +14,7 @@ QString* homeFolders = nullptr;
 
 int main(int argc, char* argv[]) {
     QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
     for (const char* variable : {"XDG_DATA_HOME", "XDG_CACHE_HOME", "XDG_CONFIG_HOME"})
         qputenv(variable, (home.path() + u'/' + QLatin1String(variable)).toUtf8());
     QString homePath = home.path();

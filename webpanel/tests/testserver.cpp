@@ -47,8 +47,9 @@ qint64 TestServer::now() {
 QString TestServer::address() const { return QStringLiteral("http://127.0.0.1:%1").arg(m_port); }
 
 void TestServer::setPage(const QByteArray& path, const QByteArray& body,
-                         const QByteArray& contentType) {
-    m_pages.insert(path, {contentType, body});
+                         const QByteArray& contentType, const QByteArray& status,
+                         const QByteArray& headers) {
+    m_pages.insert(path, {contentType, body, status, headers});
 }
 
 void TestServer::stop() { m_server->close(); }
@@ -79,23 +80,18 @@ void TestServer::serve(QTcpSocket* socket) {
     }
     const QList<QByteArray> requestLine = head.left(head.indexOf("\r\n")).split(' ');
     const QByteArray path = requestLine.value(1);
-    m_requests.append({path, now()});
+    m_requests.append({path, now(), head.left(head.indexOf("\r\n\r\n"))});
 
     const QByteArray file = path.left(path.indexOf('?') < 0 ? path.size() : path.indexOf('?'));
-    QByteArray status = "200 OK";
-    QByteArray type;
-    QByteArray body;
-    if (auto page = m_pages.constFind(file); page != m_pages.cend()) {
-        type = page->first;
-        body = page->second;
-    } else {
-        status = "404 Not Found";
-        type = "text/html; charset=utf-8";
-        body = "<!DOCTYPE html><html><body><h1>Not Found</h1></body></html>";
-    }
-    socket->write("HTTP/1.1 " + status + "\r\nContent-Type: " + type +
-                  "\r\nContent-Length: " + QByteArray::number(body.size()) +
-                  "\r\nCache-Control: no-store\r\nConnection: close\r\n\r\n" + body);
+    const Page page =
+        m_pages.value(file, {"text/html; charset=utf-8",
+                             "<!DOCTYPE html><html><body><h1>Not Found</h1></body></html>",
+                             "404 Not Found",
+                             {}});
+    socket->write("HTTP/1.1 " + page.status + "\r\nContent-Type: " + page.contentType +
+                  "\r\nContent-Length: " + QByteArray::number(page.body.size()) + "\r\n" +
+                  page.headers + "Cache-Control: no-store\r\nConnection: close\r\n\r\n" +
+                  page.body);
     socket->disconnectFromHost();
     emit requested(path);
 }

@@ -31,6 +31,7 @@ public:
     struct Request {
         QByteArray path;   // with the query, as requested
         qint64 arrivedMs;  // now() on arrival
+        QByteArray head;   // the request line and header lines
     };
 
     // Milliseconds on a monotonic clock, to time requests against.
@@ -44,9 +45,11 @@ public:
     QString address() const;
     quint16 port() const { return m_port; }
 
-    // Serves `body` (HTML unless `contentType` says otherwise) at `path`.
+    // Serves `body` (HTML unless `contentType` says otherwise) at `path`, with
+    // `status` and any `headers` ("Name: value" lines, each ending in CR LF).
     void setPage(const QByteArray& path, const QByteArray& body,
-                 const QByteArray& contentType = "text/html; charset=utf-8");
+                 const QByteArray& contentType = "text/html; charset=utf-8",
+                 const QByteArray& status = "200 OK", const QByteArray& headers = {});
 
     // Answers 404 at `path` again.
     void removePage(const QByteArray& path) { m_pages.remove(path); }
@@ -71,7 +74,10 @@ private:
 
     QTcpServer* m_server;
     quint16 m_port = 0;
-    QHash<QByteArray, QPair<QByteArray, QByteArray>> m_pages;  // path: type, body
+    struct Page {
+        QByteArray contentType, body, status, headers;
+    };
+    QHash<QByteArray, Page> m_pages;
     QList<Request> m_requests;
 };
 
