@@ -87,10 +87,12 @@ constexpr HemisphereWord kWords[] = {
     {U"北緯", 'N'}, {U"南緯", 'S'}, {U"東經", 'E'}, {U"西經", 'W'},
 };
 
+// A number's digits, as views of the text's ASCII copy: the whole part, the
+// fraction after the point, and both with the point.
 struct Number {
-    std::string whole;
-    std::string fraction;
-    std::string text() const { return fraction.empty() ? whole : whole + '.' + fraction; }
+    std::string_view whole;
+    std::string_view fraction;
+    std::string_view text;
 };
 
 // A number with the marks of its components: degrees; degrees and minutes;
@@ -119,7 +121,9 @@ struct Token {
 // numbers, decimal commas).
 class Scanner {
 public:
-    explicit Scanner(std::u32string_view text) : m_text(text) {}
+    // `ascii` holds the text's characters one for one, those beyond ASCII
+    // replaced; numbers are read as views of it.
+    Scanner(std::u32string_view text, std::string_view ascii) : m_text(text), m_ascii(ascii) {}
 
     std::optional<PositionRefusal> scan(std::vector<Token>& tokens) {
         Gap gap = Gap::None;
@@ -209,11 +213,15 @@ private:
 
     // Digits, then "." and digits; an exponent after them is refused.
     std::optional<PositionRefusal> readNumber(Number& number) {
-        while (isDigit(at(m_at))) number.whole += static_cast<char>(m_text[m_at++]);
+        const std::size_t begin = m_at;
+        while (isDigit(at(m_at))) ++m_at;
+        number.whole = m_ascii.substr(begin, m_at - begin);
         if (at(m_at) == '.' && isDigit(at(m_at + 1))) {
-            ++m_at;
-            while (isDigit(at(m_at))) number.fraction += static_cast<char>(m_text[m_at++]);
+            const std::size_t fraction = ++m_at;
+            while (isDigit(at(m_at))) ++m_at;
+            number.fraction = m_ascii.substr(fraction, m_at - fraction);
         }
+        number.text = m_ascii.substr(begin, m_at - begin);
         const char32_t e = at(m_at);
         if ((e == 'e' || e == 'E') &&
             (isDigit(at(m_at + 1)) || (isSign(at(m_at + 1)) && isDigit(at(m_at + 2)))))
@@ -294,7 +302,7 @@ private:
             m_at = afterMinutes;
             return std::nullopt;
         }
-        value.parts[2] = std::move(seconds);
+        value.parts[2] = seconds;
         value.count = 3;
         if (const std::size_t mark = secondMarkAt(m_at)) {
             m_at += mark;
@@ -305,6 +313,7 @@ private:
     }
 
     std::u32string_view m_text;
+    std::string_view m_ascii;
     std::size_t m_at = 0;
 };
 
@@ -384,18 +393,17 @@ std::variant<Coordinate, PositionRefusal> coordinateOf(const Written& w) {
     };
     std::optional<PositionRefusal> refusal;
     if (isPacked) {
-        const std::string& whole = v.parts[0].whole;
-        const std::size_t split = whole.size() - 2;
-        refusal = add(std::string_view(whole).substr(0, split), AngleUnit::Degree);
-        if (!refusal)
-            refusal = add(whole.substr(split) + '.' + v.parts[0].fraction, AngleUnit::Minute);
+        // ddmm.mm: the degrees, then the minutes with their fraction.
+        const std::size_t split = v.parts[0].whole.size() - 2;
+        refusal = add(v.parts[0].whole.substr(0, split), AngleUnit::Degree);
+        if (!refusal) refusal = add(v.parts[0].text.substr(split), AngleUnit::Minute);
     } else {
         for (int i = 0; i + 1 < v.count; ++i) {
             // A fraction goes only with the last component.
             if (!v.parts[i].fraction.empty()) return refuse(Reason::Unreadable);
         }
         const AngleUnit units[] = {AngleUnit::Degree, AngleUnit::Minute, AngleUnit::Second};
-        for (int i = 0; i < v.count && !refusal; ++i) refusal = add(v.parts[i].text(), units[i]);
+        for (int i = 0; i < v.count && !refusal; ++i) refusal = add(v.parts[i].text, units[i]);
     }
     if (refusal) return *refusal;
     const bool negative = v.sign < 0 || letter == 'S' || letter == 'W';
@@ -416,8 +424,12 @@ bool looksLikeMinutes(const Value& first, const Value& second) {
 }
 
 std::variant<Position, Coordinate, PositionRefusal> readWritten(std::u32string_view text) {
+    std::string ascii(text.size(), '\x7f');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] < 0x80) ascii[i] = static_cast<char>(text[i]);
+    }
     std::vector<Token> tokens;
-    if (auto refusal = Scanner(text).scan(tokens)) return *refusal;
+    if (auto refusal = Scanner(text, ascii).scan(tokens)) return *refusal;
     auto grouped = group(tokens);
     if (auto* refusal = std::get_if<PositionRefusal>(&grouped)) return *refusal;
     const auto& written = std::get<std::vector<Written>>(grouped);
@@ -872,6 +884,8 @@ std::variant<Position, Coordinate, PositionRefusal> readPositionText(std::string
     std::size_t end = wide.size();
     while (end > begin && isBlank(wide[end - 1])) --end;
     const std::u32string_view trimmed = std::u32string_view(wide).substr(begin, end - begin);
+    // Every link has a "/" or a ":" (isLink).
+    if (trimmed.find_first_of(U"/:") == std::u32string_view::npos) return readTextPosition(trimmed);
     std::string lower;
     for (char32_t c : trimmed) appendUtf8(lower, c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
     if (isLink(lower)) {
