@@ -3,23 +3,16 @@
 // a line that the window's notation reads in full is read the same or refused;
 // and what a coordinate line takes stays within that line's limits.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
 #include "locator/dms_text.h"
+#include "locator/fuzz/require.h"
 #include "locator/position_text.h"
 
 namespace {
 
 using namespace quillmark;
-
-void Require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
 
 constexpr Angle::Units kQuarterTurn = 90 * Angle::kPerDegree;
 
