@@ -98,7 +98,7 @@ int convertLines(int input, int output, int errors, LocatorLength length) {
         const std::size_t tab = line.find('\t');
         std::variant<LocatorText, std::string> outcome;
         if (tab == std::string_view::npos) {
-            outcome = messages::noTab();
+            outcome = locatePosition(line, length);
         } else if (line.find('\t', tab + 1) != std::string_view::npos) {
             outcome = messages::moreThanOneTab();
         } else {

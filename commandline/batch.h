@@ -7,8 +7,9 @@
 namespace quillmark {
 
 // Reads lines from the file descriptor `input` until its end, each a longitude
-// and a latitude in the window's notation separated by a tab (a trailing CR
-// is ignored), and writes one line to `output` for each, in the same order:
+// and a latitude in the window's notation separated by a tab, or a position
+// in any notation without a tab (a trailing CR is ignored), and writes one
+// line to `output` for each, in the same order:
 // its locator of `length`, or nothing when the line gives none; the reason
 // then goes to `errors` as "line N: <message>". Returns 0 when every line
 // gave a locator (an empty input included), else 1; 1 too, with the reason on

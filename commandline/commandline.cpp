@@ -188,8 +188,9 @@ int usageError(const std::string& problem) {
 int locate(const Arguments& a, LocatorLength length) {
     if (a.values.size() == 1 && a.values.front() == "-")
         return convertLines(STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO, length);
-    if (a.values.size() != 2) return usageError(messages::locateTakes(int(a.values.size())));
-    const auto outcome = locateLines(a.values[0], a.values[1], length);
+    if (a.values.empty()) return usageError(messages::locateTakes(0));
+    const auto outcome = a.values.size() == 1 ? locatePosition(a.values[0], length)
+                                              : locateLines(a.values[0], a.values[1], length);
     if (const auto* message = std::get_if<std::string>(&outcome))
         return fail(messages::failed(*message));
     return print(std::string(std::get<LocatorText>(outcome).text()) + '\n');

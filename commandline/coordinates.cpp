@@ -4,6 +4,7 @@
 
 #include "commandline/messages.h"
 #include "locator/dms_text.h"
+#include "locator/position_text.h"
 
 namespace quillmark {
 namespace {
@@ -75,6 +76,14 @@ std::variant<LocatorText, std::string> locateLines(std::string_view longitude,
     if (const auto* error = std::get_if<LocatorError>(&outcome))
         return messages::outOfRange(*error);
     return std::get<LocatorText>(outcome);
+}
+
+std::variant<LocatorText, std::string> locatePosition(std::string_view text, LocatorLength length) {
+    const auto reading = readPosition(text);
+    if (const auto* refusal = std::get_if<PositionRefusal>(&reading))
+        return messages::notAPosition(text, *refusal);
+    // The reader takes only positions within the locator's limits.
+    return std::get<LocatorText>(locatorOf(std::get<Position>(reading), length));
 }
 
 }  // namespace quillmark

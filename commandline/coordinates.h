@@ -20,4 +20,8 @@ namespace quillmark {
 std::variant<LocatorText, std::string> locateLines(std::string_view longitude,
                                                    std::string_view latitude, LocatorLength length);
 
+// The locator of a position written in any notation the position reader reads
+// (readPosition), or the message that says why there is none.
+std::variant<LocatorText, std::string> locatePosition(std::string_view text, LocatorLength length);
+
 }  // namespace quillmark

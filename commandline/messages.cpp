@@ -72,6 +72,15 @@ std::string_view pairName(int position) {
     return kNames[(position - 1) / 2];
 }
 
+std::string_view offsetMapName(OffsetMapService service) {
+    static constexpr std::string_view kNames[] = {
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "Amap (Gaode)"),
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "Baidu Maps"),
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "Tencent Maps"),
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "Google Maps China")};
+    return kNames[static_cast<int>(service)];
+}
+
 std::string character(char32_t c) {
     if (c == kReplacementCharacter)
         return text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "a byte that is no UTF-8"));
@@ -92,12 +101,20 @@ constexpr std::string_view kHelp = QT_TRANSLATE_NOOP(
     "Maidenhead locators of positions, positions of locators and the distance between\n"
     "them. Without options, opens the window.\n"
     "\n"
+    "  --locate POSITION            print the locator of a position copied from a\n"
+    "                               map, a GPS, a link or a text: decimal degrees\n"
+    "                               (\"23.1089, 113.2649\", latitude first), degrees\n"
+    "                               and minutes, degrees minutes and seconds with\n"
+    "                               N S E W or 北纬 东经, APRS and NMEA, ISO 6709,\n"
+    "                               geo: URIs, Google Maps and OpenStreetMap links,\n"
+    "                               or a locator\n"
     "  --locate LONGITUDE LATITUDE  print the locator of the position given as two\n"
     "                               lines in the window's notation, for example\n"
     "                               113°15'53.76\"E 23°6'32.02\"N (seconds exact with\n"
     "                               up to 18 decimals)\n"
     "  --locate -                   the same for each line of standard input: the\n"
-    "                               longitude, a tab and the latitude\n"
+    "                               longitude, a tab and the latitude, or a\n"
+    "                               position without a tab\n"
     "  --precision N                with --locate: 2, 4, 6, 8 or 10 characters\n"
     "                               (6 unless given)\n"
     "  --position LOCATOR           print the centre and the south-west and\n"
@@ -169,8 +186,8 @@ std::string optionNeedsValue(std::string_view option) {
 std::string locateTakes(int lines) {
     //: %1: how many were given
     return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
-                                  "--locate takes two lines, the longitude and the latitude, or - "
-                                  "for standard input, not %1"),
+                                  "--locate takes a position, two lines (the longitude and the "
+                                  "latitude) or - for standard input, not %1"),
                 {number(lines)});
 }
 
@@ -273,14 +290,219 @@ std::string notALocator(std::string_view locatorText, const LocatorRefusal& refu
     return locator;
 }
 
+std::string notAPosition(std::string_view given, const PositionRefusal& refusal) {
+    using Reason = PositionRefusal::Reason;
+    switch (refusal.reason) {
+        case Reason::Empty:
+            return positionEmpty(given);
+        case Reason::Unreadable:
+        case Reason::OtherAxis:
+            return positionUnreadable(given);
+        case Reason::OneValue:
+            return positionOneValue(given);
+        case Reason::TooManyValues:
+            return positionTooManyValues(given);
+        case Reason::LatitudeOutOfRange:
+            return positionLatitudeOutOfRange(given);
+        case Reason::LongitudeOutOfRange:
+            return positionLongitudeOutOfRange(given);
+        case Reason::TwoLatitudes:
+            return positionTwoLatitudes(given);
+        case Reason::TwoLongitudes:
+            return positionTwoLongitudes(given);
+        case Reason::HemisphereOnOneValue:
+            return positionHemisphereOnOneValue(given);
+        case Reason::SignAndHemisphere:
+            return positionSignAndHemisphere(given);
+        case Reason::MinutesTooLarge:
+            return positionMinutesTooLarge(given);
+        case Reason::SecondsTooLarge:
+            return positionSecondsTooLarge(given);
+        case Reason::MissingMark:
+            return positionMissingMark(given);
+        case Reason::LooksLikeMinutes:
+            return positionLooksLikeMinutes(given);
+        case Reason::HyphenBetweenNumbers:
+            return positionHyphenBetweenNumbers(given);
+        case Reason::DecimalComma:
+            return positionDecimalComma(given);
+        case Reason::Exponent:
+            return positionExponent(given);
+        case Reason::NotANumber:
+            return positionNotANumber(given);
+        case Reason::TooManyDecimals:
+            return positionTooManyDecimals(given);
+        case Reason::StrayText:
+            return positionStrayText(given, refusal.text);
+        case Reason::NotALocator:
+            return notALocator(given, refusal.locator);
+        case Reason::PositionlessLink:
+            return positionlessLink(given);
+        case Reason::OtherSite:
+            return linkToOtherSite(given, refusal.text);
+        case Reason::OffsetMap:
+            return linkToOffsetMap(given, refusal.service);
+    }
+    return positionUnreadable(given);
+}
+
+std::string positionEmpty(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine", "the position \"%1\" is empty"),
+                {escaped(given)});
+}
+
+std::string positionUnreadable(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" is written in no notation quillmark reads"),
+                {escaped(given)});
+}
+
+std::string positionOneValue(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has one value; a position needs the "
+                                  "latitude and the longitude"),
+                {escaped(given)});
+}
+
+std::string positionTooManyValues(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has more than two numbers"),
+                {escaped(given)});
+}
+
+std::string positionLatitudeOutOfRange(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a latitude outside 90°S to 90°N, 90°N "
+                                  "excluded"),
+                {escaped(given)});
+}
+
+std::string positionLongitudeOutOfRange(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a longitude outside 180°W to 180°E, "
+                                  "180°E excluded"),
+                {escaped(given)});
+}
+
+std::string positionTwoLatitudes(std::string_view given) {
+    return text(
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "the position \"%1\" has two latitudes"),
+        {escaped(given)});
+}
+
+std::string positionTwoLongitudes(std::string_view given) {
+    return text(
+        QT_TRANSLATE_NOOP("quillmark::CommandLine", "the position \"%1\" has two longitudes"),
+        {escaped(given)});
+}
+
+std::string positionHemisphereOnOneValue(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" names the hemisphere of one value but not "
+                                  "of the other"),
+                {escaped(given)});
+}
+
+std::string positionSignAndHemisphere(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a value with both a sign and a "
+                                  "hemisphere"),
+                {escaped(given)});
+}
+
+std::string positionMinutesTooLarge(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has minutes of 60 or more"),
+                {escaped(given)});
+}
+
+std::string positionSecondsTooLarge(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has seconds of 60 or more"),
+                {escaped(given)});
+}
+
+std::string positionMissingMark(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has minutes or seconds without their mark "
+                                  "before another number"),
+                {escaped(given)});
+}
+
+std::string positionLooksLikeMinutes(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" looks like degrees and decimal minutes "
+                                  "without their marks; write ° and '"),
+                {escaped(given)});
+}
+
+std::string positionHyphenBetweenNumbers(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a - or + right after a number: a sign "
+                                  "or a separator?"),
+                {escaped(given)});
+}
+
+std::string positionDecimalComma(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a comma between digits: a decimal "
+                                  "comma or a separator?"),
+                {escaped(given)});
+}
+
+std::string positionExponent(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has a number with an exponent"),
+                {escaped(given)});
+}
+
+std::string positionNotANumber(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has NaN or infinity, which are no numbers"),
+                {escaped(given)});
+}
+
+std::string positionTooManyDecimals(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has more than 18 decimals, which cannot be "
+                                  "taken exactly"),
+                {escaped(given)});
+}
+
+std::string positionlessLink(std::string_view given) {
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the link \"%1\" holds no position (open a short link first and "
+                                  "give the address it leads to)"),
+                {escaped(given)});
+}
+
+std::string positionStrayText(std::string_view given, std::string_view stray) {
+    //: %2: the words or characters, from the position
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the position \"%1\" has \"%2\", which is no part of a "
+                                  "position"),
+                {escaped(given), escaped(stray)});
+}
+
+std::string linkToOtherSite(std::string_view given, std::string_view host) {
+    //: %2: the link's host, such as www.bing.com
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the link \"%1\" is to \"%2\", whose positions quillmark does "
+                                  "not read"),
+                {escaped(given), escaped(host)});
+}
+
+std::string linkToOffsetMap(std::string_view given, OffsetMapService service) {
+    //: %2: the map service, such as Baidu Maps
+    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
+                                  "the link \"%1\" is to %2, whose coordinates are deliberately "
+                                  "offset from WGS-84"),
+                {escaped(given), text(offsetMapName(service))});
+}
+
 // "line N: " stays as it is in every language: scripts read the number.
 std::string onLine(long long number, std::string_view message) {
     return "line " + std::to_string(number) + ": " + std::string(message);
-}
-
-std::string noTab() {
-    return text(QT_TRANSLATE_NOOP("quillmark::CommandLine",
-                                  "no tab between the longitude and the latitude"));
 }
 
 std::string moreThanOneTab() {

@@ -12,6 +12,7 @@
 #include "commandline/translation.h"
 #include "locator/grid.h"
 #include "locator/locator.h"
+#include "locator/position_text.h"
 
 namespace quillmark::messages {
 
@@ -54,9 +55,35 @@ std::string outOfRange(LocatorError error);
 // Why a text is no locator.
 std::string notALocator(std::string_view text, const LocatorRefusal& refusal);
 
+// Why a position text (--locate with one word, a batch line without a tab)
+// gives no position: the text of the refusal's reason, one function each.
+std::string notAPosition(std::string_view given, const PositionRefusal& refusal);
+std::string positionEmpty(std::string_view given);
+std::string positionUnreadable(std::string_view given);
+std::string positionOneValue(std::string_view given);
+std::string positionTooManyValues(std::string_view given);
+std::string positionLatitudeOutOfRange(std::string_view given);
+std::string positionLongitudeOutOfRange(std::string_view given);
+std::string positionTwoLatitudes(std::string_view given);
+std::string positionTwoLongitudes(std::string_view given);
+std::string positionHemisphereOnOneValue(std::string_view given);
+std::string positionSignAndHemisphere(std::string_view given);
+std::string positionMinutesTooLarge(std::string_view given);
+std::string positionSecondsTooLarge(std::string_view given);
+std::string positionMissingMark(std::string_view given);
+std::string positionLooksLikeMinutes(std::string_view given);
+std::string positionHyphenBetweenNumbers(std::string_view given);
+std::string positionDecimalComma(std::string_view given);
+std::string positionExponent(std::string_view given);
+std::string positionNotANumber(std::string_view given);
+std::string positionTooManyDecimals(std::string_view given);
+std::string positionStrayText(std::string_view given, std::string_view stray);
+std::string positionlessLink(std::string_view given);
+std::string linkToOtherSite(std::string_view given, std::string_view host);
+std::string linkToOffsetMap(std::string_view given, OffsetMapService service);
+
 // Batch conversion.
 std::string onLine(long long number, std::string_view message);
-std::string noTab();
 std::string moreThanOneTab();
 
 // "quillmark: <message>", for errors of a single request.

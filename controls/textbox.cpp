@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPalette>
+#include <QToolTip>
 #include <QValidator>
 
 #include "locator/dms_text.h"
@@ -134,34 +135,146 @@ void TextBox::setOnChange(Handler handler) { m_onChange = std::move(handler); }
 
 void TextBox::setOnReturn(Handler handler) { m_onReturn = std::move(handler); }
 
+void TextBox::setOnPaste(Handler handler) { m_onPaste = std::move(handler); }
+
+QString TextBox::pastedText() const { return m_pasteOffer ? m_pasteOffer->text : QString(); }
+
+QString TextBox::textAfterPaste() const { return m_pasteOffer ? m_pasteOffer->after : text(); }
+
+void TextBox::replaceAsUser(const std::vector<std::pair<TextBox*, QString>>& texts) {
+    auto edit = std::make_shared<UserEdit>();
+    for (const auto& [box, text] : texts) edit->parts.push_back({box, box->text(), text});
+    for (UserEdit::Part& part : edit->parts) {
+        part.box->m_userEdit = edit;
+        ++part.box->m_userEditCount;
+        part.box->putText(part.after);
+        part.after = part.box->text();
+    }
+}
+
+void TextBox::putText(const QString& text) {
+    // Other controls follow the first setting, and their handlers may rewrite
+    // this box meanwhile; the second puts the text back over that, and now
+    // every control agrees with it.
+    setText(text);
+    setText(text);
+    setCursorPosition(int(this->text().size()));
+}
+
+void TextBox::applyUserEdit(const std::shared_ptr<UserEdit>& edit, bool undo) {
+    std::vector<UserEdit::Part*> changed;
+    for (UserEdit::Part& part : edit->parts) {
+        if (part.box && part.box->m_userEdit == edit &&
+            part.box->text() == (undo ? part.after : part.before))
+            changed.push_back(&part);
+    }
+    edit->undone = undo;
+    for (UserEdit::Part* part : changed) {
+        QString& text = undo ? part->before : part->after;
+        part->box->putText(text);
+        text = part->box->text();
+    }
+}
+
+bool TextBox::canUndoTogether() const {
+    if (!m_userEdit || m_userEdit->undone || isUndoAvailable()) return false;
+    for (const UserEdit::Part& part : m_userEdit->parts) {
+        if (part.box == this) return part.after == text();
+    }
+    return false;
+}
+
+bool TextBox::canRedoTogether() const {
+    if (!m_userEdit || !m_userEdit->undone || isRedoAvailable()) return false;
+    for (const UserEdit::Part& part : m_userEdit->parts) {
+        if (part.box == this) return part.before == text();
+    }
+    return false;
+}
+
+void TextBox::undoAsUser() {
+    if (isUndoAvailable()) {
+        undo();
+    } else if (canUndoTogether()) {
+        applyUserEdit(m_userEdit, true);
+    }
+}
+
+void TextBox::redoAsUser() {
+    if (isRedoAvailable()) {
+        redo();
+    } else if (canRedoTogether()) {
+        applyUserEdit(m_userEdit, false);
+    }
+}
+
+void TextBox::setNote(const QString& note) {
+    if (m_pasteOffer) {
+        m_pendingNote = note;
+        return;
+    }
+    if (m_note.isEmpty()) m_toolTipBeforeNote = toolTip();
+    if (QToolTip::isVisible() && !m_note.isEmpty() && QToolTip::text() == m_note)
+        QToolTip::hideText();
+    m_note = note;
+    setToolTip(note.isEmpty() ? m_toolTipBeforeNote : note);
+    if (!note.isEmpty() && isVisible())
+        QToolTip::showText(mapToGlobal(QPoint(0, height())), note, this);
+}
+
+void TextBox::showPendingNote() {
+    if (m_pendingNote) setNote(*std::exchange(m_pendingNote, std::nullopt));
+}
+
+bool TextBox::offerPaste(const QString& text, int start, int end) {
+    m_pendingNote.reset();
+    if (!m_onPaste || text.isEmpty()) return false;
+    QString after = this->text();
+    after.replace(start, end - start, text);
+    m_pasteOffer = PasteOffer{text, after};
+    const int edits = m_userEditCount;
+    Dispatch(m_onPaste);
+    m_pasteOffer.reset();
+    return m_userEditCount != edits;
+}
+
 QString TextBox::userText(const QString& text) const {
     QString result = m_userTextMap && !text.isEmpty() ? m_userTextMap(text) : text;
     return m_upperCaseTyping ? UpperCaseLetters(std::move(result)) : result;
 }
 
-void TextBox::pasteAsUser() {
+void TextBox::pasteAsUser(QClipboard::Mode mode) {
     if (isReadOnly()) return;
-    const QString clip = QGuiApplication::clipboard()->text();
+    const QString clip = QGuiApplication::clipboard()->text(mode);
     QString mapped = userText(clip);
+    const Caret was = caret();
+    if (offerPaste(mapped, std::min(was.anchor, was.position),
+                   std::max(was.anchor, was.position))) {
+        showPendingNote();
+        return;
+    }
     if (m_typingLimit > 0 && !mapped.isEmpty()) {
         // A text longer than the limit (set by the program) may shrink but not grow.
         qsizetype room = std::max<qsizetype>(m_typingLimit, text().size()) -
                          (text().size() - selectedText().size());
         if (room > 0 && room < mapped.size() && mapped[room - 1].isHighSurrogate()) --room;
         // Nothing fits: the box stays as it is, the selection included.
-        if (room <= 0) return;
+        if (room <= 0) {
+            showPendingNote();
+            return;
+        }
         mapped.truncate(room);
     }
-    if (mapped == clip) {
+    if (mapped == clip && mode == QClipboard::Clipboard) {
         paste();
-        return;
+    } else {
+        // QLineEdit begins a new undo step when the caret moves, as its own
+        // paste does; without it the paste would join the typing before it.
+        if (!text().isEmpty()) setCursorPosition(was.position == 0 ? 1 : was.position - 1);
+        setCaret(was);
+        insert(mapped);
     }
-    // QLineEdit begins a new undo step when the caret moves, as its own paste
-    // does; without it the paste would join the typing before it.
-    const Caret was = caret();
-    if (!text().isEmpty()) setCursorPosition(was.position == 0 ? 1 : was.position - 1);
-    setCaret(was);
-    insert(mapped);
+    showPendingNote();
 }
 
 void TextBox::announceChange(const QString& text) {
@@ -171,6 +284,7 @@ void TextBox::announceChange(const QString& text) {
     // QLineEdit also signals after refusing an edit, with the text unchanged.
     if (text == m_announced) return;
     m_announced = text;
+    if (!m_note.isEmpty()) setNote(QString());
     // The handler may set this box's text again, nested; the flag must not
     // leak into that.
     m_settingText = false;
@@ -204,6 +318,11 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
     if (!isReadOnly()) {
         if (event->matches(QKeySequence::Paste)) {
             pasteAsUser();
+            event->accept();
+            return;
+        }
+        if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+            event->matches(QKeySequence::Undo) ? undoAsUser() : redoAsUser();
             event->accept();
             return;
         }
@@ -242,21 +361,48 @@ void TextBox::inputMethodEvent(QInputMethodEvent* event) {
 
 void TextBox::dropEvent(QDropEvent* event) {
     const QMimeData* data = event->mimeData();
-    if (!isReadOnly() && data && data->hasText()) {
-        const QString mapped = userText(data->text());
-        if (mapped != data->text()) {
-            QMimeData mappedData;
-            mappedData.setText(mapped);
-            QDropEvent copy(event->position(), event->possibleActions(), &mappedData,
-                            event->buttons(), event->modifiers(), event->type());
-            copy.setDropAction(event->dropAction());
-            QLineEdit::dropEvent(&copy);
-            event->setDropAction(copy.dropAction());
-            event->setAccepted(copy.isAccepted());
+    if (isReadOnly() || !data || !data->hasText()) {
+        QLineEdit::dropEvent(event);
+        return;
+    }
+    const QString mapped = userText(data->text());
+    // A text moved within the box is an edit, not a paste.
+    if (event->source() != this) {
+        const int at = cursorPositionAt(event->position().toPoint());
+        if (offerPaste(mapped, at, at)) {
+            event->acceptProposedAction();
+            // The caret that showed where the text would drop goes.
+            QDragLeaveEvent leave;
+            QLineEdit::dragLeaveEvent(&leave);
+            showPendingNote();
             return;
         }
     }
-    QLineEdit::dropEvent(event);
+    if (mapped == data->text()) {
+        QLineEdit::dropEvent(event);
+    } else {
+        QMimeData mappedData;
+        mappedData.setText(mapped);
+        QDropEvent copy(event->position(), event->possibleActions(), &mappedData, event->buttons(),
+                        event->modifiers(), event->type());
+        copy.setDropAction(event->dropAction());
+        QLineEdit::dropEvent(&copy);
+        event->setDropAction(copy.dropAction());
+        event->setAccepted(copy.isAccepted());
+    }
+    showPendingNote();
+}
+
+void TextBox::mouseReleaseEvent(QMouseEvent* event) {
+    // The X11 selection pasted by the middle button, as QLineEdit does it.
+    if (event->button() == Qt::MiddleButton && !isReadOnly() &&
+        QGuiApplication::clipboard()->supportsSelection()) {
+        deselect();
+        pasteAsUser(QClipboard::Selection);
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void TextBox::contextMenuEvent(QContextMenuEvent* event) {
@@ -268,13 +414,23 @@ void TextBox::contextMenuEvent(QContextMenuEvent* event) {
         menu->insertActions(first, own);
         menu->insertSeparator(first);
     }
-    // The menu's Paste is the action wired to QLineEdit::paste, whatever its
-    // caption says in the current language. Qt 6.4 wires it by name; a later
-    // Qt may wire it by pointer.
+    // The menu's Paste, Undo and Redo are the actions wired to QLineEdit's
+    // slots, whatever their captions say in the current language. Qt 6.4 wires
+    // them by name; a later Qt may wire them by pointer.
+    const auto rewire = [this](QAction* action, const char* slot, void (QLineEdit::*method)()) {
+        return disconnect(action, SIGNAL(triggered()), this, slot) ||
+               disconnect(action, &QAction::triggered, this, method);
+    };
     for (QAction* action : menu->actions()) {
-        if (disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) ||
-            disconnect(action, &QAction::triggered, this, &QLineEdit::paste))
-            connect(action, &QAction::triggered, this, &TextBox::pasteAsUser);
+        if (rewire(action, SLOT(paste()), &QLineEdit::paste)) {
+            connect(action, &QAction::triggered, this, [this] { pasteAsUser(); });
+        } else if (rewire(action, SLOT(undo()), &QLineEdit::undo)) {
+            action->setEnabled(isUndoAvailable() || canUndoTogether());
+            connect(action, &QAction::triggered, this, &TextBox::undoAsUser);
+        } else if (rewire(action, SLOT(redo()), &QLineEdit::redo)) {
+            action->setEnabled(isRedoAvailable() || canRedoTogether());
+            connect(action, &QAction::triggered, this, &TextBox::redoAsUser);
+        }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

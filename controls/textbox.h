@@ -2,9 +2,14 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
+#include <QClipboard>
 #include <QLineEdit>
+#include <QPointer>
 #include <QString>
 
 #include "controls/dispatch.h"
@@ -62,11 +67,37 @@ public:
     // without a handler, the key goes on to the parent.
     void setOnReturn(Handler handler);
 
+    // Runs through Dispatch when the user pastes (by key, menu or middle click)
+    // or drops a text from elsewhere into the box, before it goes in. While it
+    // runs, pastedText() is the text as it would go in (mapped and upper-cased
+    // like typing, not yet cut to the typing limit) and textAfterPaste() the
+    // box's text with it in place. A handler that puts a text into this box
+    // with replaceAsUser takes the paste's place; otherwise the paste goes in
+    // as usual.
+    void setOnPaste(Handler handler);
+    QString pastedText() const;
+    QString textAfterPaste() const;
+
+    // Puts each text into its box as one edit of the user's, the caret at its
+    // end. Each box's text is set as setText sets it, then once more, so that
+    // it stands as given even where a change handler rewrote it while other
+    // controls followed it. Undo (Ctrl+Z or the menu) in any of the boxes, once
+    // its own later edits are undone, puts back in the same way the texts that
+    // all of them had before, in each box that still shows what the edit
+    // left; Redo puts the edit back.
+    static void replaceAsUser(const std::vector<std::pair<TextBox*, QString>>& texts);
+
+    // Shows `note` as the box's tooltip, at once beside the box and then on
+    // hover, until the box's text next changes. Given by the paste handler, it
+    // is shown once the paste has gone in. An empty note removes it.
+    void setNote(const QString& note);
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -79,11 +110,39 @@ private:
         int position;
     };
 
+    // What replaceAsUser did, shared by the boxes it changed.
+    struct UserEdit {
+        struct Part {
+            QPointer<TextBox> box;
+            QString before;
+            QString after;
+        };
+        std::vector<Part> parts;
+        bool undone = false;
+    };
+
+    // A paste or drop on its way in, while the paste handler runs.
+    struct PasteOffer {
+        QString text;
+        QString after;
+    };
+
     // What the box makes of a piece of text that the user inserts.
     QString userText(const QString& text) const;
-    // The clipboard's text as the user's: mapped, and cut to the room the
-    // typing limit leaves.
-    void pasteAsUser();
+    // The clipboard's text as the user's: offered to the paste handler, then
+    // mapped and cut to the room the typing limit leaves.
+    void pasteAsUser(QClipboard::Mode mode = QClipboard::Clipboard);
+    // Runs the paste handler for `text` inserted over `start`..`end`; true when
+    // it took the paste's place.
+    bool offerPaste(const QString& text, int start, int end);
+    void showPendingNote();
+    void putText(const QString& text);
+    bool canUndoTogether() const;
+    bool canRedoTogether() const;
+    void undoAsUser();
+    void redoAsUser();
+    // Puts back the texts before (`undo`) or after the shared edit.
+    static void applyUserEdit(const std::shared_ptr<UserEdit>& edit, bool undo);
     void announceChange(const QString& text);
     Caret caret() const;
     void setCaret(Caret caret);
@@ -91,6 +150,13 @@ private:
 
     Handler m_onChange;
     Handler m_onReturn;
+    Handler m_onPaste;
+    std::optional<PasteOffer> m_pasteOffer;
+    std::shared_ptr<UserEdit> m_userEdit;
+    int m_userEditCount = 0;
+    QString m_note;
+    std::optional<QString> m_pendingNote;
+    QString m_toolTipBeforeNote;
     TextMap m_userTextMap;
     QString m_announced;
     std::optional<Caret> m_caretAfterSet;

@@ -41,55 +41,6 @@
         <translation>“%1”</translation>
     </message>
     <message>
-        <source>Usage: quillmark [OPTION]...
-Maidenhead locators of positions, positions of locators and the distance between
-them. Without options, opens the window.
-
-  --locate LONGITUDE LATITUDE  print the locator of the position given as two
-                               lines in the window&apos;s notation, for example
-                               113°15&apos;53.76&quot;E 23°6&apos;32.02&quot;N (seconds exact with
-                               up to 18 decimals)
-  --locate -                   the same for each line of standard input: the
-                               longitude, a tab and the latitude
-  --precision N                with --locate: 2, 4, 6, 8 or 10 characters
-                               (6 unless given)
-  --position LOCATOR           print the centre and the south-west and
-                               north-east corners of a locator of 2 to 10
-                               characters
-  --distance FROM TO           print the distance and the initial azimuth from
-                               the centre of one locator to the other&apos;s, by the
-                               short path and by the long path
-  -h, --help                   print this help
-  --help-all                   print this help and the window&apos;s options
-  -v, --version                print the version
-
-Exit status: 0 done; 1 when a position or locator cannot be used (in a batch,
-when any line cannot); 2 when the command line is not understood.
-</source>
-        <extracomment>--help. Keep the options as they are, each line within 80 columns (a Chinese character takes two) and the descriptions starting in column 32.</extracomment>
-        <translation>用法：quillmark [选项]...
-求位置的 Maidenhead 网格、网格的位置以及网格之间的距离。不带选项时打开窗口。
-
-  --locate 经度 纬度           打印按窗口写法给出的经度和纬度所在的网格，
-                               例如 113°15&apos;53.76&quot;E 23°6&apos;32.02&quot;N（秒可精确到
-                               18 位小数）
-  --locate -                   对标准输入的每一行做同样的计算：每行是经度、
-                               一个制表符和纬度
-  --precision N                与 --locate 一起使用：2、4、6、8 或 10 个字符
-                               （不给出时为 6）
-  --position 网格              打印 2 到 10 个字符的网格的中心点、西南角和
-                               东北角
-  --distance 起点 终点         打印从一个网格的中心到另一个网格的中心的距离
-                               和起始方位角，短程和长程各一行
-  -h, --help                   打印本帮助
-  --help-all                   打印本帮助和窗口选项
-  -v, --version                打印版本
-
-退出状态：0 完成；1 位置或网格无法使用（批量转换时，有任何一行无法使用）；
-2 命令行无法理解。
-</translation>
-    </message>
-    <message>
         <source>
 Window options, Qt&apos;s own (one dash or two):
   -platform NAME               the display platform: xcb, wayland, offscreen...
@@ -154,11 +105,6 @@ Window options, Qt&apos;s own (one dash or two):
         <translation>选项 %1 需要一个值</translation>
     </message>
     <message>
-        <source>--locate takes two lines, the longitude and the latitude, or - for standard input, not %1</source>
-        <extracomment>%1: how many were given</extracomment>
-        <translation>--locate 需要经度和纬度两个值，或用 - 表示标准输入，而不是 %1 个</translation>
-    </message>
-    <message>
         <source>--distance takes two locators, not %1</source>
         <translation>--distance 需要两个网格，而不是 %1 个</translation>
     </message>
@@ -219,10 +165,6 @@ Window options, Qt&apos;s own (one dash or two):
         <translation>网格“%1”的第 %3 个字符是%2，此处应为%4（%5 到 %6）</translation>
     </message>
     <message>
-        <source>no tab between the longitude and the latitude</source>
-        <translation>经度和纬度之间没有制表符</translation>
-    </message>
-    <message>
         <source>more than one tab; a line holds two columns</source>
         <translation>制表符多于一个；每行只有两列</translation>
     </message>
@@ -250,6 +192,184 @@ Window options, Qt&apos;s own (one dash or two):
     <message>
         <source>seconds from 0 to 59</source>
         <translation>秒（0 到 59）</translation>
+    </message>
+    <message>
+        <source>Amap (Gaode)</source>
+        <translation>高德地图</translation>
+    </message>
+    <message>
+        <source>Baidu Maps</source>
+        <translation>百度地图</translation>
+    </message>
+    <message>
+        <source>Tencent Maps</source>
+        <translation>腾讯地图</translation>
+    </message>
+    <message>
+        <source>Google Maps China</source>
+        <translation>谷歌地图中国版</translation>
+    </message>
+    <message>
+        <source>Usage: quillmark [OPTION]...
+Maidenhead locators of positions, positions of locators and the distance between
+them. Without options, opens the window.
+
+  --locate POSITION            print the locator of a position copied from a
+                               map, a GPS, a link or a text: decimal degrees
+                               (&quot;23.1089, 113.2649&quot;, latitude first), degrees
+                               and minutes, degrees minutes and seconds with
+                               N S E W or 北纬 东经, APRS and NMEA, ISO 6709,
+                               geo: URIs, Google Maps and OpenStreetMap links,
+                               or a locator
+  --locate LONGITUDE LATITUDE  print the locator of the position given as two
+                               lines in the window&apos;s notation, for example
+                               113°15&apos;53.76&quot;E 23°6&apos;32.02&quot;N (seconds exact with
+                               up to 18 decimals)
+  --locate -                   the same for each line of standard input: the
+                               longitude, a tab and the latitude, or a
+                               position without a tab
+  --precision N                with --locate: 2, 4, 6, 8 or 10 characters
+                               (6 unless given)
+  --position LOCATOR           print the centre and the south-west and
+                               north-east corners of a locator of 2 to 10
+                               characters
+  --distance FROM TO           print the distance and the initial azimuth from
+                               the centre of one locator to the other&apos;s, by the
+                               short path and by the long path
+  -h, --help                   print this help
+  --help-all                   print this help and the window&apos;s options
+  -v, --version                print the version
+
+Exit status: 0 done; 1 when a position or locator cannot be used (in a batch,
+when any line cannot); 2 when the command line is not understood.
+</source>
+        <extracomment>--help. Keep the options as they are, each line within 80 columns (a Chinese character takes two) and the descriptions starting in column 32.</extracomment>
+        <translation>用法：quillmark [选项]...
+求位置的 Maidenhead 网格、网格的位置以及网格之间的距离。不带选项时打开窗口。
+
+  --locate 位置                打印从地图、GPS、链接或文本复制来的位置所在的
+                               网格：十进制度（&quot;23.1089, 113.2649&quot;，纬度在
+                               前）、度分、带 N S E W 或北纬东经的度分秒、
+                               APRS 和 NMEA、ISO 6709、geo: URI、谷歌地图
+                               和 OpenStreetMap 链接，或网格
+  --locate 经度 纬度           打印按窗口写法给出的经度和纬度所在的网格，
+                               例如 113°15&apos;53.76&quot;E 23°6&apos;32.02&quot;N（秒可精确到
+                               18 位小数）
+  --locate -                   对标准输入的每一行做同样的计算：每行是经度、
+                               一个制表符和纬度，或不含制表符的一个位置
+  --precision N                与 --locate 一起使用：2、4、6、8 或 10 个字符
+                               （不给出时为 6）
+  --position 网格              打印 2 到 10 个字符的网格的中心点、西南角和
+                               东北角
+  --distance 起点 终点         打印从一个网格的中心到另一个网格的中心的距离
+                               和起始方位角，短程和长程各一行
+  -h, --help                   打印本帮助
+  --help-all                   打印本帮助和窗口选项
+  -v, --version                打印版本
+
+退出状态：0 完成；1 位置或网格无法使用（批量转换时，有任何一行无法使用）；
+2 命令行无法理解。
+</translation>
+    </message>
+    <message>
+        <source>--locate takes a position, two lines (the longitude and the latitude) or - for standard input, not %1</source>
+        <extracomment>%1: how many were given</extracomment>
+        <translation>--locate 需要一个位置、经度和纬度两个值，或用 - 表示标准输入，而不是 %1 个</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; is empty</source>
+        <translation>位置“%1”是空的</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; is written in no notation quillmark reads</source>
+        <translation>位置“%1”不是 quillmark 能读出的写法</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has one value; a position needs the latitude and the longitude</source>
+        <translation>位置“%1”只有一个数值；位置需要纬度和经度两个</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has more than two numbers</source>
+        <translation>位置“%1”的数值多于两个</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has a latitude outside 90°S to 90°N, 90°N excluded</source>
+        <translation>位置“%1”的纬度超出范围（南纬 90° 至北纬 90°，北纬 90° 不含）</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has a longitude outside 180°W to 180°E, 180°E excluded</source>
+        <translation>位置“%1”的经度超出范围（西经 180° 至东经 180°，东经 180° 不含）</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has two latitudes</source>
+        <translation>位置“%1”的两个数值都标为纬度</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has two longitudes</source>
+        <translation>位置“%1”的两个数值都标为经度</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; names the hemisphere of one value but not of the other</source>
+        <translation>位置“%1”只有一个数值标明了半球</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has a value with both a sign and a hemisphere</source>
+        <translation>位置“%1”中有数值既带正负号又标明了半球</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has minutes of 60 or more</source>
+        <translation>位置“%1”中的分是 60 或更大</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has seconds of 60 or more</source>
+        <translation>位置“%1”中的秒是 60 或更大</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has minutes or seconds without their mark before another number</source>
+        <translation>位置“%1”中分或秒没有符号，后面又是数字，分不清</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; looks like degrees and decimal minutes without their marks; write ° and &apos;</source>
+        <translation>位置“%1”像是没有符号的度和分；请写上 ° 和 &apos;</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has a - or + right after a number: a sign or a separator?</source>
+        <translation>位置“%1”中数字后的 - 或 + 分不清是正负号还是分隔符</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has a comma between digits: a decimal comma or a separator?</source>
+        <translation>位置“%1”中数字之间的逗号分不清是小数点还是分隔符</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has a number with an exponent</source>
+        <translation>位置“%1”中的数字带指数</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has NaN or infinity, which are no numbers</source>
+        <translation>位置“%1”中有 NaN 或无穷大，它们不是数值</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has more than 18 decimals, which cannot be taken exactly</source>
+        <translation>位置“%1”的小数多于 18 位，无法精确换算</translation>
+    </message>
+    <message>
+        <source>the link &quot;%1&quot; holds no position (open a short link first and give the address it leads to)</source>
+        <translation>链接“%1”中没有位置（短链接请先打开，再给出它指向的地址）</translation>
+    </message>
+    <message>
+        <source>the position &quot;%1&quot; has &quot;%2&quot;, which is no part of a position</source>
+        <extracomment>%2: the words or characters, from the position</extracomment>
+        <translation>位置“%1”中的“%2”不是位置的一部分</translation>
+    </message>
+    <message>
+        <source>the link &quot;%1&quot; is to &quot;%2&quot;, whose positions quillmark does not read</source>
+        <extracomment>%2: the link&apos;s host, such as www.bing.com</extracomment>
+        <translation>链接“%1”指向“%2”，quillmark 读不了它的位置</translation>
+    </message>
+    <message>
+        <source>the link &quot;%1&quot; is to %2, whose coordinates are deliberately offset from WGS-84</source>
+        <extracomment>%2: the map service, such as Baidu Maps</extracomment>
+        <translation>链接“%1”指向%2，其坐标有意偏离 WGS-84</translation>
     </message>
 </context>
 </TS>

@@ -211,5 +211,121 @@
         <source>复制 8 位网格</source>
         <translation>Copy the 8-character locator</translation>
     </message>
+    <message>
+        <source>高德地图</source>
+        <translation>Amap (Gaode)</translation>
+    </message>
+    <message>
+        <source>百度地图</source>
+        <translation>Baidu Maps</translation>
+    </message>
+    <message>
+        <source>腾讯地图</source>
+        <translation>Tencent Maps</translation>
+    </message>
+    <message>
+        <source>谷歌地图中国版</source>
+        <translation>Google Maps China</translation>
+    </message>
+    <message>
+        <source>不是能读出的位置写法</source>
+        <translation>Not a position in any notation Quillmark reads</translation>
+    </message>
+    <message>
+        <source>只有一个数值；位置需要纬度和经度两个</source>
+        <translation>Only one value; a position needs a latitude and a longitude</translation>
+    </message>
+    <message>
+        <source>数值多于两个</source>
+        <translation>More than two numbers</translation>
+    </message>
+    <message>
+        <source>纬度超出范围：南纬 90° 至北纬 90°，北纬 90° 不含</source>
+        <translation>Latitude out of range: 90°S to 90°N, 90°N excluded</translation>
+    </message>
+    <message>
+        <source>经度超出范围：西经 180° 至东经 180°，东经 180° 不含</source>
+        <translation>Longitude out of range: 180°W to 180°E, 180°E excluded</translation>
+    </message>
+    <message>
+        <source>两个数值都标为纬度</source>
+        <translation>Both values are marked as latitudes</translation>
+    </message>
+    <message>
+        <source>两个数值都标为经度</source>
+        <translation>Both values are marked as longitudes</translation>
+    </message>
+    <message>
+        <source>只有一个数值标明了方向（N、S、E、W 或北纬等）</source>
+        <translation>Only one value names its hemisphere (N, S, E or W)</translation>
+    </message>
+    <message>
+        <source>同一数值既有正负号又标明了方向</source>
+        <translation>A value has both a sign and a hemisphere</translation>
+    </message>
+    <message>
+        <source>分不能是 60 或更大</source>
+        <translation>Minutes cannot be 60 or more</translation>
+    </message>
+    <message>
+        <source>秒不能是 60 或更大</source>
+        <translation>Seconds cannot be 60 or more</translation>
+    </message>
+    <message>
+        <source>分或秒没有符号，后面又是数字，分不清</source>
+        <translation>Minutes or seconds without their mark, then another number: unclear</translation>
+    </message>
+    <message>
+        <source>像是没有符号的度和分（23 06.534）：请写上 ° 和 ′</source>
+        <translation>Looks like degrees and minutes without marks (23 06.534): write ° and ′</translation>
+    </message>
+    <message>
+        <source>数字后的 - 或 + 分不清是正负号还是分隔符</source>
+        <translation>A - or + right after a number: a sign or a separator?</translation>
+    </message>
+    <message>
+        <source>逗号分不清是小数点还是分隔符</source>
+        <translation>A comma between digits: a decimal comma or a separator?</translation>
+    </message>
+    <message>
+        <source>不接受指数写法</source>
+        <translation>Numbers with an exponent are not taken</translation>
+    </message>
+    <message>
+        <source>NaN 和无穷大不是数值</source>
+        <translation>NaN and infinity are no numbers</translation>
+    </message>
+    <message>
+        <source>小数多于 18 位，无法精确换算</source>
+        <translation>More than 18 decimals cannot be taken exactly</translation>
+    </message>
+    <message>
+        <source>“%1”不是位置的一部分</source>
+        <translation>“%1” is no part of a position</translation>
+    </message>
+    <message>
+        <source>不是有效的网格</source>
+        <translation>Not a valid locator</translation>
+    </message>
+    <message>
+        <source>这是纬度，请粘贴到纬度框</source>
+        <translation>This is a latitude: paste it into the latitude line</translation>
+    </message>
+    <message>
+        <source>这是经度，请粘贴到经度框</source>
+        <translation>This is a longitude: paste it into the longitude line</translation>
+    </message>
+    <message>
+        <source>链接中没有坐标；短链接请先在浏览器中打开，再复制完整地址</source>
+        <translation>The link holds no position; open a short link in your browser first and copy the full address</translation>
+    </message>
+    <message>
+        <source>读不了 %1 的链接</source>
+        <translation>Links to %1 cannot be read</translation>
+    </message>
+    <message>
+        <source>%1的坐标有意偏离 WGS-84，无法准确换算</source>
+        <translation>%1 offsets its coordinates from WGS-84 on purpose: they cannot be taken exactly</translation>
+    </message>
 </context>
 </TS>

@@ -17,9 +17,10 @@ std::variant<Angle, DecimalRefusal> readDecimalAngle(std::string_view text, Angl
         if (significant > Angle::kMaxIntegerDigits) return DecimalRefusal::TooLarge;
         integer = integer * 10 + (c - '0');
     }
-    // The fraction as a count of 10^-kDecimals; digits beyond that must be zeros.
-    Angle::Units decimals = 0;
-    Angle::Units scale = Angle::kPerSecond;
+    // The fraction as a count of 10^-kDecimals; digits beyond that must be
+    // zeros. Both stay below 10^18, within 64 bits, where dividing is cheap.
+    std::uint64_t decimals = 0;
+    std::uint64_t scale = static_cast<std::uint64_t>(Angle::kPerSecond);
     bool tooMany = false;
     for (char c : fraction) {
         if (c < '0' || c > '9') return DecimalRefusal::NotADecimal;
@@ -28,7 +29,7 @@ std::variant<Angle, DecimalRefusal> readDecimalAngle(std::string_view text, Angl
             continue;
         }
         scale /= 10;
-        decimals += (c - '0') * scale;
+        decimals += static_cast<std::uint64_t>(c - '0') * scale;
     }
     if (tooMany) return DecimalRefusal::TooManyDecimals;
 
@@ -37,7 +38,8 @@ std::variant<Angle, DecimalRefusal> readDecimalAngle(std::string_view text, Angl
     const Angle::Units perUnit = unit == AngleUnit::Degree   ? Angle::kPerDegree
                                  : unit == AngleUnit::Minute ? Angle::kPerMinute
                                                              : Angle::kPerSecond;
-    return Angle{integer * perUnit + decimals * (perUnit / Angle::kPerSecond)};
+    return Angle{integer * perUnit +
+                 static_cast<Angle::Units>(decimals) * (perUnit / Angle::kPerSecond)};
 }
 
 }  // namespace quillmark

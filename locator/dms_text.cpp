@@ -311,6 +311,28 @@ std::optional<Angle> readPlainDmsText(std::string_view t, char positive, char ne
     return t[size - 1] == negative ? -value : value;
 }
 
+std::optional<Angle> readDmsLine(std::string_view line, char positive, char negative) {
+    std::string_view t = WithoutBlanks(line);
+    if (t.empty()) return std::nullopt;
+    const char letter = t.back() == positive || t.back() == negative     ? t.back()
+                        : t.front() == positive || t.front() == negative ? t.front()
+                                                                         : '\0';
+    if (letter == '\0') return std::nullopt;
+    t = WithoutBlanks(letter == t.back() ? t.substr(0, t.size() - 1) : t.substr(1));
+    if (t.find(positive) != npos || t.find(negative) != npos || t.find(kSecondMark) + 1 != t.size())
+        return std::nullopt;
+    try {
+        const std::optional<std::int32_t> degrees = ExtractDegrees(t);
+        const std::optional<std::int32_t> minutes = ExtractMinutes(t);
+        const std::optional<Angle> seconds = ExtractExactSeconds(t);
+        if (!degrees || !minutes || !seconds) return std::nullopt;
+        const Angle value = Angle::fromDms(*degrees, *minutes, 0, false) + *seconds;
+        return letter == negative ? -value : value;
+    } catch (const InvalidInteger&) {
+        return std::nullopt;
+    }
+}
+
 std::string dmsText(Angle angle, char positive, char negative) {
     using Unsigned = unsigned __int128;
     const bool below = angle.units < 0;

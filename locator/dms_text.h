@@ -111,6 +111,15 @@ std::optional<Angle> ExtractExactSeconds(std::string_view t);
 // One pass and no allocation, for reading many lines fast.
 std::optional<Angle> readPlainDmsText(std::string_view t, char positive, char negative);
 
+// The value of a line that the notation reads in full and that holds nothing
+// else: degrees, minutes and seconds between their marks as ExtractDegrees,
+// ExtractMinutes and ExtractExactSeconds take them, one of the two letters at
+// the start or the end, and blanks. Nothing for any other line, one that
+// holds both letters or makes ParseInteger throw included:
+// readDmsLine(" 23° 6'32.02\"N", 'N', 'S') is 23°6'32.02"N, and
+// readDmsLine("113°15'53\"", 'E', 'W') is nothing.
+std::optional<Angle> readDmsLine(std::string_view line, char positive, char negative);
+
 // `angle` in the notation: whole degrees, "°", whole minutes, "'", the seconds
 // with only the decimals they need (none for whole seconds), the second mark
 // and `positive` for zero and above or `negative` below:

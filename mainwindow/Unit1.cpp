@@ -288,6 +288,7 @@ void TForm1::createCoordinateTexts() {
     EditLon->setTypingLimit(30);
     EditLon->setOnChange(bind(&TForm1::EditLonChange));
     EditLon->setOnReturn(bind(&TForm1::EditLonReturn));
+    EditLon->setOnPaste(bind(&TForm1::EditLonPaste));
     Label11->setBuddy(EditLon);
     EditLat = createTextBox(GroupBox3, "EditLat", 40, 42, 73, 21, QStringLiteral(" 23° 6'32.02\"N"),
                             tr("纬度"));
@@ -296,6 +297,7 @@ void TForm1::createCoordinateTexts() {
     EditLat->setTypingLimit(30);
     EditLat->setOnChange(bind(&TForm1::EditLatChange));
     EditLat->setOnReturn(bind(&TForm1::EditLatReturn));
+    EditLat->setOnPaste(bind(&TForm1::EditLatPaste));
     Label12->setBuddy(EditLat);
 }
 

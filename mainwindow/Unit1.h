@@ -121,12 +121,18 @@ public:
     void Image1Click();
     void MenuCopy6Click();
     void MenuCopy8Click();
-    // Return or Enter in a coordinate line: the locate action, as a click on
-    // Image1 (a number box's Return runs Image1Click itself). A line has a
-    // handler of its own, as whatever Enter does to a line's text before it
-    // locates belongs to that line.
+    // Return or Enter in a coordinate line: a position the line's notation
+    // does not read but the position reader does is put into the lines first,
+    // as a paste of it would; then the locate action, as a click on Image1 (a
+    // number box's Return runs Image1Click itself).
     void EditLonReturn();
     void EditLatReturn();
+    // A text pasted or dropped into a coordinate line that the line's notation
+    // does not read but the position reader does fills the lines in the
+    // notation instead, as one edit; one the reader refuses goes in as it is,
+    // with the reason in the line's tooltip.
+    void EditLonPaste();
+    void EditLatPaste();
 
 protected:
     bool event(QEvent* event) override;

@@ -70,8 +70,4 @@ void TForm1::MenuCopy6Click() { QGuiApplication::clipboard()->setText(EditResult
 
 void TForm1::MenuCopy8Click() { QGuiApplication::clipboard()->setText(EditResult->toolTip()); }
 
-void TForm1::EditLonReturn() { Image1Click(); }
-
-void TForm1::EditLatReturn() { Image1Click(); }
-
 }  // namespace quillmark

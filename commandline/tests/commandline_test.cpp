@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <tuple>
+
 #include <QCoreApplication>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -142,6 +144,41 @@ TEST(CommandLineTest, BadLinesGiveOneLineOnStandardErrorAndStatusOne) {
     }
 }
 
+// One word after --locate is a position in any notation the reader takes; the
+// reader's own table is in the locator's tests.
+TEST(CommandLineTest, LocatesOnePositionTextOrRefusesItForItsReason) {
+    const std::tuple<QStringList, int, const char*> cases[] = {
+        {{"--locate", "23.1089, 113.2649"}, 0, "OL63PC\n"},
+        {{"--locate", "北纬 23°06′32.04″ 东经 113°15′53.64″", "--precision", "10"},
+         0,
+         "OL63PC16SD\n"},
+        {{"--precision=8", "--locate", "geo:-33.8675,151.2070"}, 0, "QF56OD41\n"},
+        {{"--locate", "1°0'0\"E"},
+         1,
+         "quillmark: the position \"1°0'0\"E\" has one value; a position needs the latitude "
+         "and the longitude\n"},
+        {{"--locate", "1°0'0\"E", "--precision", "8"},
+         1,
+         "quillmark: the position \"1°0'0\"E\" has one value; a position needs the latitude "
+         "and the longitude\n"},
+        {{"--locate", "23,1089, 113,2649"},
+         1,
+         "quillmark: the position \"23,1089, 113,2649\" has a comma between digits: a decimal "
+         "comma or a separator?\n"},
+        {{"--locate", "https://j.map.baidu.com/x"},
+         1,
+         "quillmark: the link \"https://j.map.baidu.com/x\" is to Baidu Maps, whose coordinates "
+         "are deliberately offset from WGS-84\n"},
+    };
+    for (const auto& [arguments, status, output] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const Outcome r = run(arguments);
+        EXPECT_EQ(r.status, status);
+        EXPECT_EQ(status == 0 ? r.out : r.err, QString::fromUtf8(output));
+        EXPECT_EQ(status == 0 ? r.err : r.out, "");
+    }
+}
+
 TEST(CommandLineTest, PrintsTheCentreAndCornersOfALocator) {
     const std::pair<const char*, const char*> cases[] = {
         {"OL63PC",
@@ -228,13 +265,17 @@ TEST(CommandLineTest, ConvertsStandardInputLineByLine) {
                           "\n"
                           "179°59'59\"W\t91°0'0\"N\n"
                           "1°0'0\"E\t2°0'0\"N\t3\n"
-                          "０°０'０\"ｅ\t０°０'０\"ｎ");
+                          "０°０'０\"ｅ\t０°０'０\"ｎ\n"
+                          "40.7128, -74.0060\r\n"
+                          "40.7128 -74,0060");
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "OL63PC\nFN20XR\n\n\n\nJJ00AA\n");
+    EXPECT_EQ(r.out, "OL63PC\nFN20XR\n\n\n\nJJ00AA\nFN20XR\n\n");
     EXPECT_EQ(r.err,
-              "line 3: no tab between the longitude and the latitude\n"
+              "line 3: the position \"\" is empty\n"
               "line 4: 纬度参数出错！\n"
-              "line 5: more than one tab; a line holds two columns\n");
+              "line 5: more than one tab; a line holds two columns\n"
+              "line 8: the position \"40.7128 -74,0060\" has a comma between digits: a decimal "
+              "comma or a separator?\n");
 
     const Outcome empty = run({"--locate", "-"});
     EXPECT_EQ(empty.status, 0);
@@ -250,7 +291,8 @@ TEST(CommandLineTest, ConvertsStandardInputLineByLine) {
     EXPECT_EQ(bulk.out.size(), 100'000 * 11 + 1 + 11);
     EXPECT_TRUE(bulk.out.startsWith("OL63PC16TD\nOL63PC16TD\n"));
     EXPECT_TRUE(bulk.out.endsWith("OL63PC16TD\n\nJJ00AA00AA\n"));
-    EXPECT_EQ(bulk.err, "line 100001: no tab between the longitude and the latitude\n");
+    EXPECT_EQ(bulk.err, "line 100001: the position \"" + QString(3'000'000, 'x') +
+                            "\" is written in no notation quillmark reads\n");
 }
 
 TEST(CommandLineTest, AnOutputThatCannotBeWrittenIsAFailure) {
@@ -291,14 +333,8 @@ TEST(CommandLineTest, HelpAndVersion) {
 TEST(CommandLineTest, AnythingNotUnderstoodIsOneLineAndStatusTwo) {
     const std::pair<QStringList, const char*> cases[] = {
         {{"--locate"},
-         "--locate takes two lines, the longitude and the latitude, or - for standard input, "
-         "not 0"},
-        {{"--locate", "1°0'0\"E"},
-         "--locate takes two lines, the longitude and the latitude, or - for standard input, "
-         "not 1"},
-        {{"--locate", "1°0'0\"E", "--precision", "8"},
-         "--locate takes two lines, the longitude and the latitude, or - for standard input, "
-         "not 1"},
+         "--locate takes a position, two lines (the longitude and the latitude) or - for "
+         "standard input, not 0"},
         {{"--locate", "a", "b", "c"}, "unexpected argument 'c'"},
         {{"--version", "--bogus"}, "unknown option '--bogus'"},
         {{"-x"}, "unknown option '-x'"},

@@ -199,6 +199,63 @@ TEST_F(MappedTextBoxTest, ReadOnlyBoxTakesNothing) {
     EXPECT_EQ(box->text(), "OL63PC");
 }
 
+// The paste handler sees every paste and drop, uncut, before it goes in; it
+// may put a text of its own in its place, or leave a note that lasts until
+// the next change. Typing never reaches it.
+TEST_F(MappedTextBoxTest, APasteHandlerMayTakeThePastesPlaceOrLeaveANote) {
+    QStringList offered;
+    box->setTypingLimit(6);
+    box->setOnPaste([&] {
+        offered << box->pastedText() + u'|' + box->textAfterPaste();
+        if (box->pastedText().startsWith(u'#')) TextBox::replaceAsUser({{box, "TAKEN"}});
+        if (box->pastedText().startsWith(u'!')) box->setNote("why");
+    });
+    const std::function<void(TextBox*, const QString&)> ways[] = {pasteByKey, pasteByMenu, drop};
+    for (const auto& insert : ways) {
+        box->setText("ab");
+        box->setCursorPosition(2);
+        offered.clear();
+        seen.clear();
+        insert(box, QStringLiteral("#1’3456789"));
+        EXPECT_EQ(offered, QStringList({"#1'3456789|ab#1'3456789"})) << "mapped, not cut";
+        EXPECT_EQ(box->text(), "TAKEN");
+        EXPECT_EQ(seen, QStringList({"TAKEN"}));
+        insert(box, "!");
+        EXPECT_EQ(box->text(), "TAKEN!") << "in as usual";
+        EXPECT_EQ(box->toolTip(), "why") << "the note outlasts the paste it is about";
+        QTest::keyClick(box, Qt::Key_Backspace);
+        EXPECT_EQ(box->toolTip(), "") << "and goes with the next change";
+    }
+    offered.clear();
+    typeText(box, "#");
+    commitFromInputMethod(box, "#");
+    EXPECT_TRUE(offered.isEmpty());
+}
+
+// Texts put in by replaceAsUser are one edit across their boxes: Undo in either,
+// once its own later edits are undone, puts both back; Redo puts them again.
+TEST_F(MappedTextBoxTest, TextsPutInTogetherAreUndoneTogetherFromEitherBox) {
+    auto* other = new TextBox(&window);
+    for (TextBox* undoIn : {box, other}) {
+        box->setText("a1");
+        other->setText("b1");
+        TextBox::replaceAsUser({{box, "a2"}, {other, "b2"}});
+        undoIn->setFocus(Qt::MouseFocusReason);
+        typeText(undoIn, "x");
+        QTest::keyClick(undoIn, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(QStringList({box->text(), other->text()}), QStringList({"a2", "b2"}));
+        QTest::keyClick(undoIn, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(QStringList({box->text(), other->text()}), QStringList({"a1", "b1"}));
+        QTest::keyClick(undoIn, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(QStringList({box->text(), other->text()}), QStringList({"a2", "b2"}));
+    }
+    // A box changed since keeps its text.
+    TextBox::replaceAsUser({{box, "a3"}, {other, "b3"}});
+    other->setText("b4");
+    QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(QStringList({box->text(), other->text()}), QStringList({"a2", "b4"}));
+}
+
 class CaretTest : public MappedTextBoxTest {};
 
 TEST_F(CaretTest, ProgramTextKeepsTheCaretWhereTheUserWas) {

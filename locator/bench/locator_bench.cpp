@@ -5,6 +5,7 @@
 #include "locator/dms_text.h"
 #include "locator/grid.h"
 #include "locator/locator.h"
+#include "locator/position_text.h"
 
 namespace {
 
@@ -93,6 +94,26 @@ void BM_ReadDmsText(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ReadDmsText);
+
+// What reading a pasted position costs, by notation.
+void BM_ReadPositionText(benchmark::State& state, std::string_view text) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(text);
+        auto reading = readPositionText(text);
+        benchmark::DoNotOptimize(reading);
+    }
+}
+BENCHMARK_CAPTURE(BM_ReadPositionText, decimal, std::string_view("23.1089, 113.2649"));
+BENCHMARK_CAPTURE(BM_ReadPositionText, window_line, std::string_view("113°15'53.76\"E"));
+BENCHMARK_CAPTURE(BM_ReadPositionText, chinese_dms,
+                  std::string_view("北纬 23°06′32.04″ 东经 113°15′53.64″"));
+BENCHMARK_CAPTURE(BM_ReadPositionText, aprs, std::string_view("2306.53N/11315.89E"));
+BENCHMARK_CAPTURE(BM_ReadPositionText, google_link,
+                  std::string_view("https://www.google.com/maps/place/Canton+Tower/"
+                                   "@23.1066,113.3214,17z/data=!3m1!4b1!4m6!3m5!1s0x0:0x0!8m2!"
+                                   "3d23.1064!4d113.3245!16s"));
+BENCHMARK_CAPTURE(BM_ReadPositionText, locator, std::string_view("OL63PC"));
+BENCHMARK_CAPTURE(BM_ReadPositionText, refused, std::string_view("23,1089, 113,2649"));
 
 void BM_ReplaceSeconds(benchmark::State& state) {
     const std::string box = "113°15'53.76\"E";

@@ -4,23 +4,16 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <charconv>
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
 #include "locator/dms_text.h"
+#include "locator/fuzz/require.h"
 #include "locator/tests/reference.h"
 
 namespace {
 
 using namespace quillmark;
-
-void Require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
 
 // The integer rule written a second way, with std::from_chars doing the digits.
 std::optional<std::int32_t> ReferenceParse(std::string_view t) {

@@ -3,12 +3,12 @@
 // shorter locators begin longer ones, the square of the locator holds the
 // position and its centre locates back, and the notation reads back.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "locator/dms_text.h"
+#include "locator/fuzz/require.h"
 #include "locator/grid.h"
 #include "locator/tests/reference.h"
 
@@ -16,13 +16,6 @@ namespace {
 
 using namespace quillmark;
 using Units = Angle::Units;
-
-void Require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
 
 // A value from 16 bytes: anywhere a little beyond [-half, half], or, on
 // request, near a cell edge of one of the five pairs (the shape byte picks the

@@ -3,10 +3,10 @@
 // centre locates back to it in upper case, or it is refused for a reason that
 // holds of it.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "locator/fuzz/require.h"
 #include "locator/grid.h"
 #include "locator/tests/reference.h"
 #include "locator/utf8.h"
@@ -14,13 +14,6 @@
 namespace {
 
 using namespace quillmark;
-
-void Require(bool condition, const char* what) {
-    if (!condition) {
-        std::fprintf(stderr, "violated: %s\n", what);
-        std::abort();
-    }
-}
 
 }  // namespace
 
