@@ -15,26 +15,11 @@
 namespace quillmark {
 namespace {
 
-// The command line's translation for a language, by its tag in
-// commandline_<tag>.qm; empty where its English texts stand.
-QString commandLineTag(Language language) {
-    switch (language) {
-        case Language::SimplifiedChinese:
-            return QStringLiteral("zh_CN");
-        case Language::TraditionalChinese:
-            return QStringLiteral("zh_TW");
-        case Language::Untranslated:
-        case Language::English:
-            break;
-    }
-    return {};
-}
-
 class Translations {
 public:
     Translations() {
         const Language language = LanguageFor(QLocale::system().uiLanguages());
-        load(m_commandLine, QStringLiteral("commandline_"), commandLineTag(language));
+        load(m_commandLine, QStringLiteral("commandline_"), TranslationFromEnglishTag(language));
         // Untranslated, the window's translation is not loaded: the notices
         // stay as written, as they do in the window.
         load(m_window, QStringLiteral("quillmark_"), LanguageTag(language));

@@ -45,21 +45,6 @@ std::optional<Language> languageNamedBy(QString entry) {
     return traditionalRegion ? Language::TraditionalChinese : Language::SimplifiedChinese;
 }
 
-// Qt's own translation for a language, by its tag in qtbase_<tag>.qm; empty
-// where Qt's texts stay as Qt writes them.
-QString qtTag(Language language) {
-    switch (language) {
-        case Language::SimplifiedChinese:
-            return QStringLiteral("zh_CN");
-        case Language::TraditionalChinese:
-            return QStringLiteral("zh_TW");
-        case Language::Untranslated:
-        case Language::English:
-            break;
-    }
-    return {};
-}
-
 struct Installed {
     Language language = Language::Untranslated;
     QPointer<QTranslator> program;
@@ -103,6 +88,19 @@ QString LanguageTag(Language language) {
     return {};
 }
 
+QString TranslationFromEnglishTag(Language language) {
+    switch (language) {
+        case Language::SimplifiedChinese:
+            return QStringLiteral("zh_CN");
+        case Language::TraditionalChinese:
+            return QStringLiteral("zh_TW");
+        case Language::Untranslated:
+        case Language::English:
+            break;
+    }
+    return {};
+}
+
 void InstallLanguage(Language language) {
     Installed& current = installed();
     delete current.program;
@@ -111,7 +109,7 @@ void InstallLanguage(Language language) {
     if (const QString tag = LanguageTag(language); !tag.isEmpty())
         current.program =
             install(QStringLiteral("quillmark_") + tag, QStringLiteral(":/translations"));
-    if (const QString tag = qtTag(language); !tag.isEmpty())
+    if (const QString tag = TranslationFromEnglishTag(language); !tag.isEmpty())
         current.qt = install(QStringLiteral("qtbase_") + tag,
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

@@ -40,6 +40,11 @@ Language LanguageFor(const QStringList& uiLanguages);
 // program's own texts.
 QString LanguageTag(Language language);
 
+// The tag of a translation written from English texts (Qt's own, the command
+// line's): Simplified Chinese is one of them ("zh_CN"); empty for English and
+// for a desktop with no language, which keep the English.
+QString TranslationFromEnglishTag(Language language);
+
 // Makes `language` the language of the running QCoreApplication (a
 // QApplication or not): replaces the translators installed by an earlier call
 // with the program's translation, built into it, and Qt's own (qtbase_*.qm
