@@ -23,7 +23,7 @@ enum class EngineMessage : quint8 {
     CreateView = 1,  // view, plug window id, width, height
     Load,            // view, url
     RunScript,       // view, request (0: no answer wanted), script
-    Resize,          // view, width, height
+    Resize,          // view, width, height, left, top
     DestroyView,     // view
     Verdict,         // request, load (bool)
     // host -> window

@@ -54,6 +54,10 @@ public:
             m_container = QWidget::createWindowContainer(window, this);
             m_container->setFocusPolicy(Qt::NoFocus);
             plug = window->winId();
+            // A native window is not clipped by the widgets around it: it is
+            // cut to what they show, whenever one of them moves or resizes.
+            for (QWidget* outer = parent; outer; outer = outer->parentWidget())
+                outer->installEventFilter(this);
         }
         engine.send(
             EngineFrame(EngineMessage::CreateView, m_id, plug, qint32(width()), qint32(height())));
@@ -66,6 +70,9 @@ public:
     QWidget* widget() override { return this; }
 
     void load(const QUrl& url) override {
+        // A hidden widget learns its size only when shown: the page is laid
+        // out at the size it will have.
+        sendSize();
         if (m_engine) m_engine->send(EngineFrame(EngineMessage::Load, m_id, url));
     }
     QUrl url() const override { return m_url; }
@@ -149,20 +156,44 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override {
-        if (m_container) m_container->setGeometry(rect());
-        if (m_engine)
-            m_engine->send(EngineFrame(EngineMessage::Resize, m_id, qint32(event->size().width()),
-                                       qint32(event->size().height())));
+        sendSize();
         QWidget::resizeEvent(event);
     }
 
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize) sendSize();
+        return QWidget::eventFilter(watched, event);
+    }
+
 private:
+    // The part of the view its surroundings show, in its own coordinates.
+    QRect shownPart() const {
+        QRect shown = rect();
+        for (const QWidget* outer = parentWidget(); outer; outer = outer->parentWidget())
+            shown &= QRect(mapFrom(outer, QPoint(0, 0)), outer->size());
+        return shown.isEmpty() ? QRect() : shown;
+    }
+
+    // Tells the host the view's size and where the shown part of it lies.
+    void sendSize() {
+        const QRect shown = m_container ? shownPart() : QRect();
+        if (m_container) m_container->setGeometry(shown);
+        if (!m_engine || (size() == m_sentSize && shown.topLeft() == m_sentOffset)) return;
+        m_sentSize = size();
+        m_sentOffset = shown.topLeft();
+        m_engine->send(EngineFrame(EngineMessage::Resize, m_id, qint32(m_sentSize.width()),
+                                   qint32(m_sentSize.height()), qint32(-m_sentOffset.x()),
+                                   qint32(-m_sentOffset.y())));
+    }
+
     QPointer<RemoteEngine> m_engine;
     const quint32 m_id;
     WebEngineHost& m_host;
     QWidget* m_container = nullptr;
     QUrl m_url;
     QUrl m_hovered;
+    QSize m_sentSize;
+    QPoint m_sentOffset;
     QHash<quint32, std::function<void(const QVariant&)>> m_answers;
 };
 

@@ -150,9 +150,11 @@ private:
                 break;
             }
             case EngineMessage::Resize: {
-                qint32 width, height;
-                in >> width >> height;
-                proxy.view()->widget()->resize(width, height);
+                // The view's size, and where it lies in the window's native
+                // window, which shows only a part of it.
+                qint32 width, height, left, top;
+                in >> width >> height >> left >> top;
+                proxy.view()->widget()->setGeometry(left, top, width, height);
                 break;
             }
             case EngineMessage::DestroyView:
@@ -176,7 +178,6 @@ private:
             plug = QWindow::fromWinId(WId(plugId));
             widget->winId();
             widget->windowHandle()->setParent(plug);
-            widget->move(0, 0);
             widget->show();
         }
         proxy->attach(view, plug);
