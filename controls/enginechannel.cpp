@@ -60,7 +60,7 @@ void EngineChannel::flush() {
     if (m_fd >= 0) m_writeNotifier->setEnabled(!m_out.isEmpty());
 }
 
-bool EngineChannel::readAvailable() {
+QString EngineChannel::readAvailable() {
     char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(m_fd, buffer, sizeof buffer);
@@ -69,29 +69,31 @@ bool EngineChannel::readAvailable() {
             continue;
         }
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0 && errno == EAGAIN) return cutFrames();
-        fail(got == 0 ? QStringLiteral("the other side closed it")
-                      : QString::fromLocal8Bit(strerror(errno)));
-        return false;
+        const QString cut = cutFrames();
+        if (got < 0 && errno == EAGAIN) return cut;
+        if (!cut.isEmpty()) return cut;
+        return got == 0 ? QStringLiteral("the other side closed it")
+                        : QString::fromLocal8Bit(strerror(errno));
     }
 }
 
-bool EngineChannel::cutFrames() {
+QString EngineChannel::cutFrames() {
     while (m_in.size() >= 4) {
         const quint32 length = qFromBigEndian<quint32>(m_in.constData());
-        if (length == 0 || length > kMaxFrame) {
-            fail(QStringLiteral("a frame of %1 bytes").arg(length));
-            return false;
-        }
+        if (length == 0 || length > kMaxFrame)
+            return QStringLiteral("a frame of %1 bytes").arg(length);
         if (quint32(m_in.size()) - 4 < length) break;
         m_backlog.append(m_in.mid(4, length));
         m_in.remove(0, 4 + length);
     }
-    return true;
+    return {};
 }
 
 void EngineChannel::readable() {
-    if (readAvailable()) deliverBacklog();
+    // The whole frames before the end still count.
+    const QString end = readAvailable();
+    deliverBacklog();
+    if (!end.isEmpty()) fail(end);
 }
 
 void EngineChannel::deliverBacklog() {
@@ -115,7 +117,12 @@ std::optional<QByteArray> EngineChannel::waitFor(
     while (!found && m_fd >= 0 && !deadline.hasExpired()) {
         pollfd in{m_fd, POLLIN, 0};
         const int ready = poll(&in, 1, int(qMin<qint64>(deadline.remainingTime(), 1000)));
-        if (ready > 0 && readAvailable()) found = take();
+        if (ready <= 0) continue;
+        if (const QString end = readAvailable(); !end.isEmpty()) {
+            fail(end);
+            break;
+        }
+        found = take();
     }
     if (!m_backlog.isEmpty())
         QMetaObject::invokeMethod(this, &EngineChannel::deliverBacklog, Qt::QueuedConnection);

@@ -51,7 +51,8 @@ QByteArray EngineFrame(EngineMessage type, const Fields&... fields) {
 // event loop: frames are delivered to onFrame as they complete. The window
 // writes without blocking (what the socket cannot take waits in a buffer);
 // the host, which may wait, writes in full. A closed or broken channel, or a
-// frame that cannot be one, ends it: onFailed runs once, nothing after.
+// frame that cannot be one, ends it: the whole frames before the end are
+// delivered, then onFailed runs once, and nothing after.
 class EngineChannel : public QObject {
 public:
     // Takes `fd` over. `blockingWrites` for the host.
@@ -75,10 +76,12 @@ public:
 
 private:
     void readable();
-    // Reads what the socket holds now; false when the channel ended.
-    bool readAvailable();
-    // Moves complete frames from the input to the backlog; false on garbage.
-    bool cutFrames();
+    // Reads what the socket holds now and cuts it into frames; says why
+    // when the channel has ended, empty while it goes on.
+    QString readAvailable();
+    // Moves complete frames from the input to the backlog; says what is
+    // wrong with the next one when it cannot be a frame.
+    QString cutFrames();
     void deliverBacklog();
     void flush();
     void fail(const QString& why);
