@@ -72,7 +72,7 @@ QString EngineChannel::readAvailable() {
         const QString cut = cutFrames();
         if (got < 0 && errno == EAGAIN) return cut;
         if (!cut.isEmpty()) return cut;
-        return got == 0 ? QStringLiteral("the other side closed it")
+        return got == 0 ? QStringLiteral("its channel closed")
                         : QString::fromLocal8Bit(strerror(errno));
     }
 }

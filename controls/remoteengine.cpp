@@ -231,7 +231,7 @@ void RemoteEngine::startEngine() {
     m_channel = new EngineChannel(ends[0], false, this);
     m_channel->onFrame = [this](const QByteArray& frame) { received(frame); };
     m_channel->onFailed = [this](const QString& why) {
-        failed(QStringLiteral("its channel ended: %1").arg(why));
+        failed(QStringLiteral("the browser engine's host process ended (%1)").arg(why));
     };
 
     const QByteArray program = QFile::encodeName(m_hostProgram);
@@ -291,13 +291,12 @@ void RemoteEngine::received(const QByteArray& frame) {
         }
     }
     if (!sensible || in.status() != QDataStream::Ok)
-        failed(QStringLiteral("it sent a message that is none"));
+        failed(QStringLiteral("the browser engine's host process sent what is no message"));
 }
 
 void RemoteEngine::failed(const QString& why) {
     if (std::exchange(m_failed, true)) return;
-    qWarning("The web panels stay blank: the browser engine's host process %s.",
-             qUtf8Printable(why));
+    qWarning("The web panels stay blank: %s.", qUtf8Printable(why));
     if (m_channel) {
         m_channel->onFrame = nullptr;
         m_channel->onFailed = nullptr;

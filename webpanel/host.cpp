@@ -5,6 +5,7 @@
 // reports what the pages do. It ends with the window or when the channel
 // closes. Its start may block: the window's never does.
 #include <sys/prctl.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
@@ -81,7 +82,8 @@ class Host {
 public:
     Host(WebEngineFactory& factory, int fd) : m_factory(factory), m_channel(fd, true) {
         m_channel.onFrame = [this](const QByteArray& frame) { received(frame); };
-        m_channel.onFailed = [](const QString&) { QCoreApplication::quit(); };
+        // Without the window there is nothing to keep: no orderly teardown.
+        m_channel.onFailed = [](const QString&) { _exit(0); };
     }
 
     void send(const QByteArray& frame) { m_channel.send(frame); }
