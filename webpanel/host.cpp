@@ -235,19 +235,25 @@ int main(int argc, char* argv[]) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     int fd = -1;
     QString plugin;
+    QByteArray scale = "1";
     for (int i = 1; i + 1 < argc; i += 2) {
         const QByteArray option = argv[i];
         if (option == "--channel")
             fd = std::atoi(argv[i + 1]);
         else if (option == "--engine")
             plugin = QString::fromLocal8Bit(argv[i + 1]);
-        else if (option == "--scale" && QByteArray(argv[i + 1]) != "1")
-            qputenv("QT_SCALE_FACTOR", argv[i + 1]);
+        else if (option == "--scale")
+            scale = argv[i + 1];
     }
     if (fd < 0 || plugin.isEmpty()) {
         std::fprintf(stderr, "usage: %s --channel FD --engine PATH [--scale FACTOR]\n", argv[0]);
         return 2;
     }
+    // Pixels as the window has them, whatever the screen's own scale: the
+    // window's whole ratio is the host's factor, and the screen adds none.
+    qputenv("QT_SCALE_FACTOR", scale);
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     quillmark::previousMessageHandler = qInstallMessageHandler(quillmark::dropLateLoadWarning);
