@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include "controls/remoteengine.h"
@@ -103,6 +104,11 @@ TEST_F(WebPanelHostTest, ThePageReachesTheBrowserInOrder) {
                                     "  setTimeout(function () { location.href = to; }, 50 * i);"
                                     "});</script></body>");
     server.setPage("/landed.htm", "<body>landed</body>");
+    // A navigation on the site while the window is held up past the host's
+    // patience for its verdict.
+    server.setPage("/late.htm",
+                   "<body><script>setTimeout(function () {"
+                   "  location.href = '/too-late.htm'; }, 100);</script></body>");
     server.setPage("/bodiless.htm", "<svg xmlns='http://www.w3.org/2000/svg'/>", "image/svg+xml");
 
     struct Case {
@@ -110,10 +116,12 @@ TEST_F(WebPanelHostTest, ThePageReachesTheBrowserInOrder) {
         QByteArray path;
         QByteArray landsAt;
         int errors;  // the completion's error boxes, from the page's answer
+        int holdWindowMs;
     };
     const Case cases[] = {
-        {"navigations answered in order", "/hops.htm", "/landed.htm", 0},
-        {"a script answer naming the missing body", "/bodiless.htm", "/bodiless.htm", 1},
+        {"navigations answered in order", "/hops.htm", "/landed.htm", 0, 0},
+        {"a script answer naming the missing body", "/bodiless.htm", "/bodiless.htm", 1, 0},
+        {"a verdict that comes too late drops the navigation", "/late.htm", "/late.htm", 0, 3000},
     };
     useHost(host);
     browser->setOnDocumentComplete([this] { browser->hideBodyOverflow(Qt::Horizontal); });
@@ -121,12 +129,14 @@ TEST_F(WebPanelHostTest, ThePageReachesTheBrowserInOrder) {
         SCOPED_TRACE(c.name);
         errors.shown.clear();
         EXPECT_EQ(navigate(c.path), true);
+        QThread::msleep(c.holdWindowMs);
         EXPECT_TRUE(waitUntil([&] { return browser->url().path() == c.landsAt; }, 10000))
             << browser->url().toString().toStdString();
         runFor(300);
         EXPECT_EQ(errors.shown.size(), c.errors) << errors.shown.join('|').toStdString();
     }
     EXPECT_TRUE(server.paths("/off.htm").isEmpty());
+    EXPECT_TRUE(server.paths("/too-late.htm").isEmpty());
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_TRUE(warnings.isEmpty()) << warnings.join('|').toStdString();
 }
