@@ -238,8 +238,11 @@ void RemoteEngine::startEngine() {
     const QByteArray plugin = QFile::encodeName(m_plugin);
     const QByteArray scale = QByteArray::number(m_scale, 'g', 10);
     const QByteArray fd = QByteArray::number(kHostChannelFd);
-    const char* argv[] = {program.constData(), "--channel", fd.constData(),    "--engine",
-                          plugin.constData(),  "--scale",   scale.constData(), nullptr};
+    // The host draws for the window's platform, whatever else it could use.
+    const QByteArray platform = QGuiApplication::platformName().toUtf8();
+    const char* argv[] = {program.constData(),  "--channel", fd.constData(),    "--engine",
+                          plugin.constData(),   "--scale",   scale.constData(), "--platform",
+                          platform.constData(), nullptr};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, hostEnd, kHostChannelFd);

@@ -244,9 +244,13 @@ int main(int argc, char* argv[]) {
             plugin = QString::fromLocal8Bit(argv[i + 1]);
         else if (option == "--scale")
             scale = argv[i + 1];
+        else if (option == "--platform")
+            qputenv("QT_QPA_PLATFORM", argv[i + 1]);
     }
     if (fd < 0 || plugin.isEmpty()) {
-        std::fprintf(stderr, "usage: %s --channel FD --engine PATH [--scale FACTOR]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s --channel FD --engine PATH [--scale FACTOR] [--platform NAME]\n",
+                     argv[0]);
         return 2;
     }
     // Pixels as the window has them, whatever the screen's own scale: the
