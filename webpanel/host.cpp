@@ -13,8 +13,11 @@
 #include <map>
 #include <memory>
 
+#include <xcb/xcb.h>
+
 #include <QApplication>
 #include <QDataStream>
+#include <QGuiApplication>
 #include <QPluginLoader>
 #include <QUrl>
 #include <QVariant>
@@ -167,6 +170,24 @@ private:
         }
     }
 
+    // X sends the keys typed with the pointer over the view to the view's
+    // window, which has no focus here and would drop them: they are left to
+    // go up to the window's native window, whose focused control takes them.
+    static void passKeysOn(WId window) {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11) return;
+        xcb_connection_t* connection = x11->connection();
+        const auto cookie = xcb_get_window_attributes(connection, xcb_window_t(window));
+        xcb_get_window_attributes_reply_t* attributes =
+            xcb_get_window_attributes_reply(connection, cookie, nullptr);
+        if (!attributes) return;
+        const uint32_t mask = attributes->your_event_mask &
+                              ~uint32_t(XCB_EVENT_MASK_KEY_PRESS | XCB_EVENT_MASK_KEY_RELEASE);
+        std::free(attributes);
+        xcb_change_window_attributes(connection, xcb_window_t(window), XCB_CW_EVENT_MASK, &mask);
+        xcb_flush(connection);
+    }
+
     void createView(quint32 id, quint64 plugId, QSize size) {
         auto proxy = std::make_unique<ViewProxy>(*this, id);
         WebEngineView* view = m_factory.createView(nullptr, *proxy);
@@ -178,7 +199,7 @@ private:
         // window sends none elsewhere.
         if (plugId != 0 && QGuiApplication::platformName() == QLatin1String("xcb")) {
             plug = QWindow::fromWinId(WId(plugId));
-            widget->winId();
+            passKeysOn(widget->winId());
             widget->windowHandle()->setParent(plug);
             widget->show();
         }
