@@ -218,8 +218,8 @@ void RemoteEngine::startEngine() {
     if (m_channel || m_failed) return;
     int ends[2];
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) {
-        failed(
-            QStringLiteral("no channel to it (%1)").arg(QString::fromLocal8Bit(strerror(errno))));
+        failed(QStringLiteral("no channel to the browser engine's host process (%1)")
+                   .arg(QString::fromLocal8Bit(strerror(errno))));
         return;
     }
     // The host's end becomes its descriptor 3, which alone it inherits.
