@@ -26,6 +26,9 @@ enum class EngineMessage : quint8 {
     Resize,          // view, width, height, left, top
     DestroyView,     // view
     Verdict,         // request, load (bool)
+    Focus,           // view, has focus (bool)
+    Key,             // view, type, key, modifiers, scan code, virtual key,
+                     // native modifiers, text, auto-repeat, count
     // host -> window
     Url = 32,      // view, url
     Hovered,       // view, link

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QTimer>
 #include <QUrl>
@@ -101,6 +102,9 @@ public:
                 in >> m_hovered;
                 return true;
             case EngineMessage::Clicked:
+                // The user's click in the page gives it the keyboard, as in
+                // a browser; the page's own script never does.
+                if (isActiveWindow()) setFocus(Qt::MouseFocusReason);
                 m_host.userClicked();
                 return true;
             case EngineMessage::Navigation: {
@@ -155,6 +159,20 @@ public:
     }
 
 protected:
+    // The host's window gets no keyboard from X: the keys and the focus the
+    // view has in the window are passed on. Tab and Backtab stay in the
+    // window, which moves the focus on with them.
+    void keyPressEvent(QKeyEvent* event) override { forward(event); }
+    void keyReleaseEvent(QKeyEvent* event) override { forward(event); }
+    void focusInEvent(QFocusEvent* event) override {
+        if (m_engine) m_engine->send(EngineFrame(EngineMessage::Focus, m_id, true));
+        QWidget::focusInEvent(event);
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        if (m_engine) m_engine->send(EngineFrame(EngineMessage::Focus, m_id, false));
+        QWidget::focusOutEvent(event);
+    }
+
     void resizeEvent(QResizeEvent* event) override {
         sendSize();
         QWidget::resizeEvent(event);
@@ -166,6 +184,15 @@ protected:
     }
 
 private:
+    void forward(const QKeyEvent* event) {
+        if (!m_engine) return;
+        m_engine->send(EngineFrame(EngineMessage::Key, m_id, qint32(event->type()),
+                                   qint32(event->key()), qint32(event->modifiers().toInt()),
+                                   event->nativeScanCode(), event->nativeVirtualKey(),
+                                   event->nativeModifiers(), event->text(), event->isAutoRepeat(),
+                                   qint32(event->count())));
+    }
+
     // The part of the view its surroundings show, in its own coordinates.
     QRect shownPart() const {
         QRect shown = rect();

@@ -15,6 +15,7 @@
 
 #include <xcb/xcb.h>
 
+#include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QDataStream>
 #include <QGuiApplication>
@@ -162,6 +163,37 @@ private:
                 proxy.view()->widget()->setGeometry(left, top, width, height);
                 break;
             }
+            case EngineMessage::Focus: {
+                // The view's window is the host's active one while the view
+                // has the focus in the window: the page's caret and input
+                // follow it.
+                bool focused;
+                in >> focused;
+                QWindow* window = proxy.view()->widget()->windowHandle();
+                if (focused && window)
+                    QWindowSystemInterface::handleWindowActivated(window,
+                                                                  Qt::ActiveWindowFocusReason);
+                else if (QGuiApplication::focusWindow() == window)
+                    QWindowSystemInterface::handleWindowActivated(nullptr);
+                break;
+            }
+            case EngineMessage::Key: {
+                qint32 keyType, key, modifiers, count;
+                quint32 scanCode, virtualKey, nativeModifiers;
+                QString text;
+                bool autoRepeat;
+                in >> keyType >> key >> modifiers >> scanCode >> virtualKey >> nativeModifiers >>
+                    text >> autoRepeat >> count;
+                if (in.status() != QDataStream::Ok ||
+                    (keyType != QEvent::KeyPress && keyType != QEvent::KeyRelease))
+                    break;
+                if (QWindow* window = proxy.view()->widget()->windowHandle())
+                    QWindowSystemInterface::handleExtendedKeyEvent(
+                        window, QEvent::Type(keyType), key,
+                        Qt::KeyboardModifiers::fromInt(modifiers), scanCode, virtualKey,
+                        nativeModifiers, text, autoRepeat, quint16(count));
+                break;
+            }
             case EngineMessage::DestroyView:
                 m_views.erase(found);
                 break;
@@ -171,8 +203,9 @@ private:
     }
 
     // X sends the keys typed with the pointer over the view to the view's
-    // window, which has no focus here and would drop them: they are left to
-    // go up to the window's native window, whose focused control takes them.
+    // window, which has no focus here: they are left to go up to the
+    // window's, whose focused control takes them (the view too, when it has
+    // the focus there, which passes them back).
     static void passKeysOn(WId window) {
         auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
         if (!x11) return;
