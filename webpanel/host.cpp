@@ -15,10 +15,10 @@
 
 #include <xcb/xcb.h>
 
-#include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
 #include <QDataStream>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPluginLoader>
 #include <QUrl>
 #include <QVariant>
@@ -169,12 +169,11 @@ private:
                 // follow it.
                 bool focused;
                 in >> focused;
-                QWindow* window = proxy.view()->widget()->windowHandle();
-                if (focused && window)
-                    QWindowSystemInterface::handleWindowActivated(window,
-                                                                  Qt::ActiveWindowFocusReason);
-                else if (QGuiApplication::focusWindow() == window)
-                    QWindowSystemInterface::handleWindowActivated(nullptr);
+                QWidget* widget = proxy.view()->widget();
+                if (focused)
+                    QApplication::setActiveWindow(widget);
+                else if (QApplication::activeWindow() == widget)
+                    QApplication::setActiveWindow(nullptr);
                 break;
             }
             case EngineMessage::Key: {
@@ -187,11 +186,12 @@ private:
                 if (in.status() != QDataStream::Ok ||
                     (keyType != QEvent::KeyPress && keyType != QEvent::KeyRelease))
                     break;
+                // To the view's window, which hands it to its focused part.
+                QKeyEvent event(QEvent::Type(keyType), key,
+                                Qt::KeyboardModifiers::fromInt(modifiers), scanCode, virtualKey,
+                                nativeModifiers, text, autoRepeat, quint16(count));
                 if (QWindow* window = proxy.view()->widget()->windowHandle())
-                    QWindowSystemInterface::handleExtendedKeyEvent(
-                        window, QEvent::Type(keyType), key,
-                        Qt::KeyboardModifiers::fromInt(modifiers), scanCode, virtualKey,
-                        nativeModifiers, text, autoRepeat, quint16(count));
+                    QCoreApplication::sendEvent(window, &event);
                 break;
             }
             case EngineMessage::DestroyView:
