@@ -21,7 +21,7 @@ function(quillmark_add_test name)
     endif()
     set(launcher "")
     if(arg_WEB)
-        add_dependencies(${name} quillmark_webpanel)
+        add_dependencies(${name} quillmark_webpanel quillmark_webpanels_host)
         target_compile_definitions(${name} PRIVATE
             QUILLMARK_TEST_WEBPANEL="$<TARGET_FILE:quillmark_webpanel>")
         list(APPEND env

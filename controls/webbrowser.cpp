@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QPluginLoader>
 #include <QPointer>
@@ -24,6 +25,7 @@
 #include <QTimer>
 #include <QVariant>
 
+#include "controls/remoteengine.h"
 #include "controls/shell.h"
 
 namespace quillmark {
@@ -149,6 +151,16 @@ public:
         if (const QString problem = whyNotHere(); !problem.isEmpty()) {
             qWarning("The web panels stay blank: %s.", qUtf8Printable(problem));
             m_stage = Stage::Failed;
+            return;
+        }
+        // On X11 the engine runs in a process of its own, which the window
+        // starts without waiting for it; its pages show in the window's own
+        // native windows. Elsewhere it runs in the window's process.
+        if (const QString host = WebEngineHostProgramFor(m_library);
+            !host.isEmpty() && QGuiApplication::platformName() == QLatin1String("xcb")) {
+            m_factory = new RemoteEngine(host, m_library, qGuiApp->devicePixelRatio());
+            m_factory->startEngine();
+            m_stage = Stage::Started;
             return;
         }
         m_stage = Stage::Loading;

@@ -22,10 +22,12 @@ void SetWebEngineLibrary(const QString& path);
 // `factory` (not owned) instead of the plugin; null undoes this.
 void SetWebEngineFactory(WebEngineFactory* factory);
 
-// Loads the engine plugin's libraries on a worker thread, so that the first
-// navigate does not pay for it on the GUI thread. Does nothing when no plugin
-// is set, the engine cannot run here, or the plugin is loaded or loading
-// already. A browser calls it itself a second after it is first shown.
+// Gets the engine ready without holding the GUI thread: on X11 it starts the
+// engine's host process (RemoteEngine), when installed beside the plugin,
+// without waiting for it; elsewhere it loads the plugin's libraries on a
+// worker thread. Does nothing when no plugin is set, the engine cannot run
+// here, or this has been done already. A browser calls it itself a second
+// after it is first shown.
 void PreloadWebEngine();
 
 // True when the engine can run here: Chromium's sandbox cannot start as root,

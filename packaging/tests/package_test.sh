@@ -57,6 +57,7 @@ EOF
 )
 expected_panels=$(sort <<EOF
 usr/lib/$multiarch/quillmark/quillmark-webpanel.so
+usr/lib/$multiarch/quillmark/quillmark-webpanels-host
 usr/share/doc/quillmark-webpanels/changelog.gz
 usr/share/doc/quillmark-webpanels/copyright
 EOF
@@ -127,7 +128,8 @@ LC_ALL=C.UTF-8 lintian --fail-on error,warning "${debs[@]}" >"$scratch/lintian.l
     { cat "$scratch/lintian.log" >&2; fail "lintian found errors or warnings"; }
 
 for elf in "$quillmark" "$program/usr/lib/$multiarch/quillmark/quillmark-translations.so" \
-    "$panels/usr/lib/$multiarch/quillmark/quillmark-webpanel.so"; do
+    "$panels/usr/lib/$multiarch/quillmark/quillmark-webpanel.so" \
+    "$panels/usr/lib/$multiarch/quillmark/quillmark-webpanels-host"; do
     ! LC_ALL=C readelf -d "$elf" | grep -q -E 'RPATH|RUNPATH' || fail "$elf has a run path"
 done
 png_size() {  # width x height from the PNG header
