@@ -164,7 +164,7 @@ public:
             return;
         }
         m_stage = Stage::Loading;
-        previousMessageHandler = qInstallMessageHandler(dropLateLoadWarning);
+        InstallLateEngineLoadFilter();
         const QByteArray file = QFile::encodeName(m_library);
         // Binding every symbol now spares the GUI thread the lazy binding later.
         m_loader = QThread::create([this, file] {
@@ -303,6 +303,10 @@ private:
 };
 
 }  // namespace
+
+void InstallLateEngineLoadFilter() {
+    previousMessageHandler = qInstallMessageHandler(dropLateLoadWarning);
+}
 
 void SetWebEngineLibrary(const QString& path) { Engine::instance().setLibrary(path); }
 

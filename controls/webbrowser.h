@@ -18,6 +18,12 @@ namespace quillmark {
 // engine that cannot run here, is named in one line on standard error.
 void SetWebEngineLibrary(const QString& path);
 
+// Puts a message handler over the current one that drops Qt WebEngine's
+// warning about being started after the application (the engine plugin
+// provides what it would miss) and passes every other message on. For the
+// processes that load the plugin: browsers do it themselves.
+void InstallLateEngineLoadFilter();
+
 // For tests: browsers that create their view from now on take it from
 // `factory` (not owned) instead of the plugin; null undoes this.
 void SetWebEngineFactory(WebEngineFactory* factory);

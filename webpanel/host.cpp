@@ -26,6 +26,7 @@
 #include <QWindow>
 
 #include "controls/enginechannel.h"
+#include "controls/webbrowser.h"
 #include "controls/webengine.h"
 
 namespace quillmark {
@@ -34,18 +35,6 @@ namespace {
 // How long a page's navigation waits for the window's verdict; a window that
 // does not answer by then has dropped it.
 constexpr int kVerdictTimeout = 2000;
-
-QtMessageHandler previousMessageHandler = nullptr;
-
-// Qt WebEngine warns when it is loaded from a plugin; the plugin provides what
-// it would miss. Every other message passes.
-void dropLateLoadWarning(QtMsgType type, const QMessageLogContext& context,
-                         const QString& message) {
-    if (type == QtWarningMsg &&
-        message.startsWith(QLatin1String("Qt WebEngine seems to be initialized from a plugin")))
-        return;
-    previousMessageHandler(type, context, message);
-}
 
 class Host;
 
@@ -314,7 +303,7 @@ int main(int argc, char* argv[]) {
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    quillmark::previousMessageHandler = qInstallMessageHandler(quillmark::dropLateLoadWarning);
+    quillmark::InstallLateEngineLoadFilter();
     QPluginLoader loader(plugin);
     auto* factory = qobject_cast<quillmark::WebEngineFactory*>(loader.instance());
     if (!factory) {
