@@ -1,13 +1,12 @@
 // The command line's translations, as a module that the program loads only
 // when a text has to be translated, so that the command line starts without
 // Qt on a desktop that names no language (commandline/translation.h). The
-// language is the window's: LanguageFor on Qt's reading of the desktop's. The
-// command line's own texts are English, translated by commandline_<tag>.qm;
-// the locator's notices are the window's, translated by its quillmark_<tag>.qm.
+// language is the window's, DesktopLanguage(). The command line's own texts
+// are English, translated by commandline_<tag>.qm; the locator's notices are
+// the window's, translated by its quillmark_<tag>.qm.
 #include <string>
 #include <unordered_map>
 
-#include <QLocale>
 #include <QTranslator>
 
 #include "languages/languages.h"
@@ -18,7 +17,7 @@ namespace {
 class Translations {
 public:
     Translations() {
-        const Language language = LanguageFor(QLocale::system().uiLanguages());
+        const Language language = DesktopLanguage();
         load(m_commandLine, QStringLiteral("commandline_"), TranslationFromEnglishTag(language));
         // Untranslated, the window's translation is not loaded: the notices
         // stay as written, as they do in the window.

@@ -114,8 +114,10 @@ void InstallLanguage(Language language) {
                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
+Language DesktopLanguage() { return LanguageFor(QLocale::system().uiLanguages()); }
+
 Language InstallDesktopLanguage() {
-    const Language language = LanguageFor(QLocale::system().uiLanguages());
+    const Language language = DesktopLanguage();
     InstallLanguage(language);
     return language;
 }

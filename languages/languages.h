@@ -52,7 +52,10 @@ QString TranslationFromEnglishTag(Language language);
 // already shown keep their language.
 void InstallLanguage(Language language);
 
-// LanguageFor(QLocale::system().uiLanguages()), installed; returns it.
+// The language for this desktop: LanguageFor(QLocale::system().uiLanguages()).
+Language DesktopLanguage();
+
+// DesktopLanguage(), installed; returns it.
 Language InstallDesktopLanguage();
 
 // The language installed last; Untranslated before any.
