@@ -33,8 +33,6 @@ bool needsTyping(std::string_view line) {
 }
 
 std::variant<Angle, std::string> readLine(std::string_view argument, const LineAxis& axis) {
-    if (const std::optional<Angle> plain = readPlainDmsText(argument, axis.first, axis.second))
-        return *plain;
     std::string typed;
     std::string_view line = argument;
     if (needsTyping(argument)) {

@@ -89,28 +89,6 @@ std::string_view LookAlikeTwin(char32_t c) {
     return {};
 }
 
-bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
-
-// The code point of the well-formed two- or three-byte sequence at the start of
-// `text` and its length; length 0 for anything else. Every look-alike lies in
-// that range, and an overlong form must not pass for one.
-struct Decoded {
-    char32_t code;
-    std::size_t length;
-};
-Decoded DecodeTwoOrThreeBytes(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    if (text.size() >= 2 && byte(0) >= 0xC2 && byte(0) <= 0xDF && IsContinuation(text[1]))
-        return {char32_t(byte(0) & 0x1F) << 6 | (byte(1) & 0x3F), 2};
-    if (text.size() >= 3 && (byte(0) & 0xF0) == 0xE0 && IsContinuation(text[1]) &&
-        IsContinuation(text[2])) {
-        const char32_t code =
-            char32_t(byte(0) & 0x0F) << 12 | char32_t(byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
-        if (code >= 0x800) return {code, 3};
-    }
-    return {0, 0};
-}
-
 [[noreturn]] void Reject(std::string_view text) { throw InvalidInteger(text); }
 
 // The digits from `p` on as a number (wrapping, so that an overlong run is
@@ -394,11 +372,8 @@ std::string mapLookAlikes(std::string_view text) {
     result.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        const Decoded decoded = DecodeTwoOrThreeBytes(text.substr(i));
-        if (decoded.length == 0) {
-            result += text[i++];
-            continue;
-        }
+        // A byte that begins no well-formed character is copied alone.
+        const DecodedCharacter decoded = decodeUtf8(text.substr(i));
         const std::string_view twin = LookAlikeTwin(decoded.code);
         result += twin.empty() ? text.substr(i, decoded.length) : twin;
         i += decoded.length;

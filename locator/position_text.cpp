@@ -713,13 +713,7 @@ std::variant<Position, Coordinate, PositionRefusal> readGoogleMaps(const Link& l
         const auto value = parameter(link.query, key);
         if (!value) continue;
         const std::string text = unescaped(*value);
-        std::u32string wide;
-        for (std::size_t i = 0; i < text.size();) {
-            const DecodedCharacter c = decodeUtf8(std::string_view(text).substr(i));
-            wide += c.code;
-            i += c.length;
-        }
-        const auto reading = readTextPosition(wide);
+        const auto reading = readTextPosition(decodeUtf8Text(text));
         if (std::holds_alternative<Position>(reading)) return reading;
         if (std::holds_alternative<Coordinate>(reading)) return refuse(Reason::OneValue);
         // A place's name is no position; numbers that do not read are refused.
@@ -871,14 +865,7 @@ std::variant<Position, Coordinate, PositionRefusal> readTextPosition(std::u32str
 }  // namespace
 
 std::variant<Position, Coordinate, PositionRefusal> readPositionText(std::string_view text) {
-    const std::string mapped = mapLookAlikes(text);
-    std::u32string wide;
-    wide.reserve(mapped.size());
-    for (std::size_t i = 0; i < mapped.size();) {
-        const DecodedCharacter c = decodeUtf8(std::string_view(mapped).substr(i));
-        wide += c.code;
-        i += c.length;
-    }
+    const std::u32string wide = decodeUtf8Text(mapLookAlikes(text));
     std::size_t begin = 0;
     while (begin < wide.size() && isBlank(wide[begin])) ++begin;
     std::size_t end = wide.size();

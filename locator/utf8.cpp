@@ -38,6 +38,17 @@ DecodedCharacter decodeUtf8(std::string_view text) {
     return {code, length};
 }
 
+std::u32string decodeUtf8Text(std::string_view text) {
+    std::u32string wide;
+    wide.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const DecodedCharacter c = decodeUtf8(text.substr(i));
+        wide += c.code;
+        i += c.length;
+    }
+    return wide;
+}
+
 void appendUtf8(std::string& out, char32_t code) {
     if (code < 0x80) {
         out += static_cast<char>(code);

@@ -21,6 +21,9 @@ struct DecodedCharacter {
 // U+FFFD, so that every byte of any text is taken exactly once.
 DecodedCharacter decodeUtf8(std::string_view text);
 
+// Every code point of `text`, decodeUtf8 after decodeUtf8.
+std::u32string decodeUtf8Text(std::string_view text);
+
 // Appends `code` (at most U+10FFFF, not a surrogate) in UTF-8.
 void appendUtf8(std::string& out, char32_t code);
 
