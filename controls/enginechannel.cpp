@@ -78,15 +78,21 @@ QString EngineChannel::readAvailable() {
 }
 
 QString EngineChannel::cutFrames() {
-    while (m_in.size() >= 4) {
-        const quint32 length = qFromBigEndian<quint32>(m_in.constData());
-        if (length == 0 || length > kMaxFrame)
-            return QStringLiteral("a frame of %1 bytes").arg(length);
-        if (quint32(m_in.size()) - 4 < length) break;
-        m_backlog.append(m_in.mid(4, length));
-        m_in.remove(0, 4 + length);
+    // The frames are taken off the input's front together, once.
+    qsizetype taken = 0;
+    QString wrong;
+    while (m_in.size() - taken >= 4) {
+        const quint32 length = qFromBigEndian<quint32>(m_in.constData() + taken);
+        if (length == 0 || length > kMaxFrame) {
+            wrong = QStringLiteral("a frame of %1 bytes").arg(length);
+            break;
+        }
+        if (quint32(m_in.size() - taken) - 4 < length) break;
+        m_backlog.append(m_in.mid(taken + 4, length));
+        taken += 4 + length;
     }
-    return {};
+    m_in.remove(0, taken);
+    return wrong;
 }
 
 void EngineChannel::readable() {

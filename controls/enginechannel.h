@@ -39,16 +39,32 @@ enum class EngineMessage : quint8 {
     ScriptAnswer,  // view, request, value
 };
 
+// Both ends are one build; the version is fixed so that no Qt default decides it.
+inline constexpr QDataStream::Version kEngineStreamVersion = QDataStream::Qt_6_4;
+
 // A message of `type` with `fields`, as the other side reads it.
 template <typename... Fields>
 QByteArray EngineFrame(EngineMessage type, const Fields&... fields) {
     QByteArray frame;
     QDataStream out(&frame, QIODevice::WriteOnly);
-    out.setVersion(QDataStream::Qt_6_4);
+    out.setVersion(kEngineStreamVersion);
     out << quint8(type);
     (out << ... << fields);
     return frame;
 }
+
+// A message as EngineFrame wrote it: its type, its first field (every message
+// has a view or a request there) and the stream at the fields after them.
+struct EngineFrameReader {
+    explicit EngineFrameReader(const QByteArray& frame) : fields(frame) {
+        fields.setVersion(kEngineStreamVersion);
+        fields >> type >> id;
+    }
+
+    QDataStream fields;
+    quint8 type = 0;
+    quint32 id = 0;
+};
 
 // One end of the channel, on the thread that made it. Reads never block the
 // event loop: frames are delivered to onFrame as they complete. The window

@@ -302,11 +302,10 @@ void RemoteEngine::send(const QByteArray& frame) {
 }
 
 void RemoteEngine::received(const QByteArray& frame) {
-    QDataStream in(frame);
-    in.setVersion(QDataStream::Qt_6_4);
-    quint8 type;
-    quint32 id;
-    in >> type >> id;
+    EngineFrameReader message(frame);
+    QDataStream& in = message.fields;
+    const quint8 type = message.type;
+    const quint32 id = message.id;
     // Only the host's messages come this way.
     bool sensible = in.status() == QDataStream::Ok && type >= quint8(EngineMessage::Url) &&
                     type <= quint8(EngineMessage::ScriptAnswer);

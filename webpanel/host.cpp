@@ -84,35 +84,28 @@ public:
     // Asks the window about a navigation and waits for its verdict.
     bool ask(const QByteArray& question, quint32 request) {
         send(question);
+        bool load = false;
         const auto answer = m_channel.waitFor(
-            [request](const QByteArray& frame) {
-                QDataStream in(frame);
-                in.setVersion(QDataStream::Qt_6_4);
-                quint8 type;
-                quint32 id;
-                in >> type >> id;
-                return type == quint8(EngineMessage::Verdict) && id == request;
+            [request, &load](const QByteArray& frame) {
+                EngineFrameReader message(frame);
+                if (message.type != quint8(EngineMessage::Verdict) || message.id != request)
+                    return false;
+                message.fields >> load;
+                load = load && message.fields.status() == QDataStream::Ok;
+                return true;
             },
             QDeadlineTimer(kVerdictTimeout));
-        if (!answer) return false;
-        QDataStream in(*answer);
-        in.setVersion(QDataStream::Qt_6_4);
-        quint8 type;
-        quint32 id;
-        bool load = false;
-        in >> type >> id >> load;
-        return in.status() == QDataStream::Ok && load;
+        return answer && load;
     }
 
     quint32 nextRequest() { return ++m_lastRequest; }
 
 private:
     void received(const QByteArray& frame) {
-        QDataStream in(frame);
-        in.setVersion(QDataStream::Qt_6_4);
-        quint8 type;
-        quint32 id;
-        in >> type >> id;
+        EngineFrameReader message(frame);
+        QDataStream& in = message.fields;
+        const quint8 type = message.type;
+        const quint32 id = message.id;
         if (type == quint8(EngineMessage::CreateView)) {
             quint64 plugId;
             qint32 width, height;
